@@ -1,0 +1,60 @@
+// Boost builders and the matrix product of the Lorentz demo. Pure double
+// arithmetic on caller-owned storage: no OpenGL, no global state, and no
+// re-orthogonalisation of products.
+#include "relativity/matrix4.h"
+
+#include <cmath>
+
+namespace {
+const double fallbackGamma = 1000.0; // stands in for an infinite factor at |beta| >= 1
+}
+
+void multiplyMatrix4(const Matrix4& a, const Matrix4& b, Matrix4& result) {
+    // sums go to a temporary first, so result may be a or b
+    Matrix4 product;
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k) {
+                sum += a.m[k * 4 + r] * b.m[c * 4 + k];
+            }
+            product.m[c * 4 + r] = sum;
+        }
+    }
+    result = product;
+}
+
+void makeBoostX(double beta, double gamma, Matrix4& result) {
+    result = Matrix4{};
+    result.m[0] = gamma;        // x from x
+    result.m[1] = gamma * beta; // t from x
+    result.m[4] = gamma * beta; // x from t
+    result.m[5] = gamma;        // t from t
+    result.m[10] = 1.0;
+    result.m[15] = 1.0;
+}
+
+void makeBoost(double nx, double ny, double beta, double gamma, Matrix4& result) {
+    // spatial block: identity plus (gamma - 1) times the projection onto n
+    result = Matrix4{};
+    result.m[0] = 1.0 + (gamma - 1.0) * nx * nx;
+    result.m[1] = (gamma - 1.0) * nx * ny;
+    result.m[4] = (gamma - 1.0) * nx * ny;
+    result.m[5] = 1.0 + (gamma - 1.0) * ny * ny;
+    // space-time mixing along n, time on z
+    result.m[2] = gamma * beta * nx;
+    result.m[6] = gamma * beta * ny;
+    result.m[8] = gamma * beta * nx;
+    result.m[9] = gamma * beta * ny;
+    result.m[10] = gamma;
+    result.m[15] = 1.0;
+}
+
+double lorentzFactor(double beta) {
+    const double s = 1.0 - beta * beta;
+    return s > 0.0 ? 1.0 / std::sqrt(s) : fallbackGamma;
+}
+
+double addVelocities(double u, double v) {
+    return (u + v) / (1.0 + u * v);
+}
