@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the Lorentz transformation demo and starts it in a window.
+# Arguments are passed to the program (GLUT takes its own, such as -geometry).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${DEMO_PACKAGES[@]}"
+
+if [ -z "${DISPLAY:-}" ]; then
+    echo "No display: set DISPLAY to a desktop's display to open the demo window." >&2
+    exit 1
+fi
+
+cmake -S . -B build-demo -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-demo --target lorentz-demo -j "$(nproc)" >/dev/null
+exec build-demo/lorentz-demo "$@"

@@ -1,0 +1,64 @@
+// Display callback and the 3D searchlight scene (demonstration 4). Each frame
+// is drawn from scratch in immediate mode from currentDemo and boostMatrix;
+// demonstrations 5..12 show the lit unit icosahedron, unboosted.
+#include "scenes/display.h"
+
+#include "app/state.h"
+#include "scenes/spacetime.h"
+#include "scenes/twin.h"
+
+#include <GL/freeglut.h>
+
+namespace {
+const double rodHalfLength = 1.0; // half-length passed to the contraction scene
+const GLfloat searchlightLineWidth = 3.0f;
+const GLfloat rodScaleX = 0.1f, rodScaleY = 0.1f, rodScaleZ = 4.0f; // rod 0.1 x 0.1 x 4
+const double cubeEdge = 1.5;
+} // namespace
+
+void onDisplay() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    switch (currentDemo) {
+    case 1:
+        drawTimeDilationScene();
+        break;
+    case 2:
+        drawLengthContractionScene(rodHalfLength);
+        break;
+    case 3:
+        drawTwinParadoxScene();
+        break;
+    case 4:
+        drawSearchlightScene();
+        break;
+    default:
+        glutSolidIcosahedron();
+        break;
+    }
+    glutSwapBuffers();
+}
+
+void drawSearchlightScene() {
+    glLineWidth(searchlightLineWidth);
+    glPushMatrix();
+    {
+        glMultMatrixd(boostMatrix.m);
+
+        // rod along the time axis, flat green
+        glPushMatrix();
+        {
+            glScalef(rodScaleX, rodScaleY, rodScaleZ);
+            glDisable(GL_LIGHTING);
+            glColor3f(0.0f, 1.0f, 0.0f);
+            glutWireCube(1.0);
+            glEnable(GL_LIGHTING);
+        }
+        glPopMatrix();
+
+        // lit objects in the material colour
+        glutSolidIcosahedron();
+        glutWireCube(cubeEdge);
+    }
+    glPopMatrix();
+    glLineWidth(1.0f);
+}
