@@ -7,7 +7,7 @@ source scripts/deps.sh
 ensure_packages "${DEMO_PACKAGES[@]}"
 
 if [ -z "${DISPLAY:-}" ]; then
-    echo "No display: set DISPLAY to a desktop's display to open the demo window." >&2
+    echo "No display (DISPLAY is unset): run this on a desktop, or render the pictures of every demonstration with scripts/tour.sh." >&2
     exit 1
 fi
 

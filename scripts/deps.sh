@@ -25,5 +25,6 @@ ensure_packages() {
 
 # what building the demo needs; GL comes with freeglut3-dev, llvmpipe with libgl1-mesa-dri
 DEMO_PACKAGES=(cmake make g++ freeglut3-dev libgl1-mesa-dri)
-# what the tests add: GoogleTest, XTest for the real input path, a private X server
-TEST_PACKAGES=(libgtest-dev libx11-dev libxtst-dev xvfb xauth)
+# what the tests and the tour add: GoogleTest, XTest for the real input path, PNG
+# pictures, a private X server, and the checkers of the desktop entry and man page
+TEST_PACKAGES=(libgtest-dev libx11-dev libxtst-dev libpng-dev xvfb xauth desktop-file-utils man-db)

@@ -23,10 +23,6 @@ const Colour white{"white", {255, 255, 255}}, red{"red", {255, 0, 0}}, cyan{"cya
     black{"black", {0, 0, 0}}, green{"green", {0, 255, 0}}, teal{"teal", {0, 204, 204}},
     yellow{"yellow", {255, 255, 0}};
 
-bool close(const Pixel& a, const Pixel& b) {
-    return std::abs(a.r - b.r) <= 40 && std::abs(a.g - b.g) <= 40 && std::abs(a.b - b.b) <= 40;
-}
-
 // window pixel (from the top-left) of a diagram point in the start view
 int column(double x) {
     return static_cast<int>(std::lround((x / 4.0 + 0.5) * side));
@@ -52,7 +48,7 @@ class Demo : public ::testing::Test {
             [&] {
                 for (int dy = -radius; dy <= radius; ++dy) {
                     for (int dx = -radius; dx <= radius; ++dx) {
-                        if (close(pixelAt(s, x + dx, y + dy), c.rgb)) {
+                        if (isClose(pixelAt(s, x + dx, y + dy), c.rgb)) {
                             return true;
                         }
                     }
@@ -100,7 +96,7 @@ TEST_F(Demo, KeysFunctionKeysResizeAndQuit) {
     EXPECT_TRUE(waitUntil(
         [&] {
             const Pixel p = pixelAt(s, column(0), row(0)); // the lit icosahedron, never green
-            return !close(p, white.rgb) && !close(p, green.rgb) && std::abs(p.r - p.g) < 30;
+            return !isClose(p, white.rgb) && !isClose(p, green.rgb) && std::abs(p.r - p.g) < 30;
         },
         drawTimeoutMs));
     for (unsigned long key : {XK_F6, XK_F7, XK_F8, XK_F9, XK_F10, XK_F11, XK_F12, XK_F1}) {
@@ -168,7 +164,7 @@ TEST_F(Demo, LeftDragBoostsClockAndRod) {
     const double v = std::tanh(20.0 * std::atanh(0.01));
     drag(s, {1}, 200, 300, 300, 300, 20);
     EXPECT_TRUE(showsNear(column(v * 0.75), row(0.75), cyan, 2));
-    EXPECT_FALSE(close(pixelAt(s, column(0), row(0.75)), cyan.rgb));
+    EXPECT_FALSE(isClose(pixelAt(s, column(0), row(0.75)), cyan.rgb));
 
     // demonstration 2: the rod's world lines cross t = 0 at +-1/gamma
     tapKey(s, XK_F2);
@@ -177,7 +173,7 @@ TEST_F(Demo, LeftDragBoostsClockAndRod) {
     const double gamma = 1.0 / std::sqrt(1.0 - beta * beta);
     EXPECT_TRUE(showsNear(column(1.0 / gamma), row(0), black, 3));
     EXPECT_TRUE(showsNear(column(-1.0 / gamma), row(0), black, 3));
-    EXPECT_FALSE(close(pixelAt(s, column(1.0), row(0.6)), black.rgb));
+    EXPECT_FALSE(isClose(pixelAt(s, column(1.0), row(0.6)), black.rgb));
 
     std::string err;
     quit(err);

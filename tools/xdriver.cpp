@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -56,14 +57,8 @@ bool isViewable(Display* d, Window w) {
 }
 
 bool hasDrawn(DemoSession& s) {
-    int w = 0, h = 0;
-    const auto pixels = grabWindow(s, w, h);
-    for (const Pixel& p : pixels) {
-        if (p.r != 0 || p.g != 0 || p.b != 0) {
-            return true;
-        }
-    }
-    return false;
+    const Image image = grabWindow(s);
+    return !image.pixels.empty() && !isBlank(image);
 }
 
 int channel(unsigned long pixel, unsigned long mask) {
@@ -244,25 +239,46 @@ void windowSize(DemoSession& s, int& width, int& height) {
     height = a.height;
 }
 
-std::vector<Pixel> grabWindow(DemoSession& s, int& width, int& height) {
-    windowSize(s, width, height);
-    std::vector<Pixel> pixels;
-    XImage* image = XGetImage(s.display, s.window, 0, 0, static_cast<unsigned int>(width),
-                              static_cast<unsigned int>(height), AllPlanes, ZPixmap);
+Image grabWindow(DemoSession& s) {
+    Image out;
+    windowSize(s, out.width, out.height);
+    XImage* image = XGetImage(s.display, s.window, 0, 0, static_cast<unsigned int>(out.width),
+                              static_cast<unsigned int>(out.height), AllPlanes, ZPixmap);
     if (image == nullptr) {
-        width = height = 0;
-        return pixels;
+        out.width = out.height = 0;
+        return out;
     }
-    pixels.reserve(static_cast<size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    out.pixels.reserve(static_cast<size_t>(out.width) * out.height);
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
-            pixels.push_back(Pixel{channel(p, image->red_mask), channel(p, image->green_mask),
-                                   channel(p, image->blue_mask)});
+            out.pixels.push_back(Pixel{channel(p, image->red_mask), channel(p, image->green_mask),
+                                       channel(p, image->blue_mask)});
         }
     }
     XDestroyImage(image);
-    return pixels;
+    return out;
+}
+
+Image grabSettled(DemoSession& s) {
+    Image last = grabWindow(s);
+    waitUntil(
+        [&] {
+            sleepMs(60);
+            Image next = grabWindow(s);
+            const bool same =
+                next.width == last.width && next.height == last.height &&
+                std::equal(next.pixels.begin(), next.pixels.end(), last.pixels.begin(),
+                           [](const Pixel& a, const Pixel& b) { return isClose(a, b, 0); });
+            last = std::move(next);
+            return same;
+        },
+        3000);
+    return last;
+}
+
+bool waitForColour(DemoSession& s, int x, int y, const Pixel& c, int radius) {
+    return waitUntil([&] { return colourNear(grabWindow(s), x, y, c, radius); }, 3000);
 }
 
 Pixel pixelAt(DemoSession& s, int x, int y) {

@@ -4,6 +4,8 @@
 // Shared by the end-to-end tests and the picture tour.
 #pragma once
 
+#include "image.h"
+
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -18,10 +20,6 @@ struct DemoSession {
     std::string stdoutPath;
     std::string stderrPath;
     int exitStatus = -1; // set once the program has ended
-};
-
-struct Pixel {
-    int r, g, b;
 };
 
 // Starts program (with extra arguments) on $DISPLAY, waits for its window,
@@ -54,9 +52,15 @@ void drag(DemoSession& s, const std::vector<int>& xButtons, int x0, int y0, int 
 void resizeWindow(DemoSession& s, int width, int height);
 void windowSize(DemoSession& s, int& width, int& height);
 
-// Window pixels, x from the left and y from the top.
-std::vector<Pixel> grabWindow(DemoSession& s, int& width, int& height);
+// The window's picture, and one pixel of it (x from the left, y from the top).
+Image grabWindow(DemoSession& s);
 Pixel pixelAt(DemoSession& s, int x, int y);
+
+// The picture once two grabs in a row agree: the program has finished drawing.
+Image grabSettled(DemoSession& s);
+
+// Waits until colour c shows within radius of (x, y); false after a timeout.
+bool waitForColour(DemoSession& s, int x, int y, const Pixel& c, int radius);
 
 // Polls until condition holds or timeoutMs passes; true if it held.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
