@@ -128,6 +128,25 @@ TEST(BoostPhysics, CollinearBoostsComposeByVelocityAddition) {
     expectNear(total, boostX(v), 1e-12);
 }
 
+TEST(BoostPhysics, ComposedVelocityNeverRoundsOntoLight) {
+    // a long oblique drag to the right: thousands of steps just under 0.01
+    std::mt19937 rng(1);
+    std::uniform_real_distribution<double> cosine(0.0, 1.0);
+    double v = 0.0;
+    for (int i = 0; i < 20000; ++i) {
+        v = addVelocities(v, 0.01 * cosine(rng));
+        ASSERT_LT(v, 1.0) << "after " << i + 1 << " steps";
+    }
+    // and a drag back to the left brings the observer back through rest
+    for (int i = 0; i < 2000; ++i) {
+        const double before = v;
+        v = addVelocities(v, -0.01);
+        ASSERT_LT(v, before) << "stuck after " << i + 1 << " steps back";
+    }
+    EXPECT_LT(v, 0.0);
+    EXPECT_GT(addVelocities(-v, -0.999999), -1.0);
+}
+
 TEST(BoostPhysics, IntervalIsKept) {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> coord(-3.0, 3.0);

@@ -56,5 +56,11 @@ double lorentzFactor(double beta) {
 }
 
 double addVelocities(double u, double v) {
-    return (u + v) / (1.0 + u * v);
+    // Rapidities add: tanh(artanh u + artanh v) = (u + v) / (1 + u v). Close to c
+    // the quotient rounds onto +-1, or onto a double just below it that steps
+    // back the other way cannot leave; the rapidity form does neither, once held
+    // below the nearest double to 1.
+    const double sum = std::tanh(std::atanh(u) + std::atanh(v));
+    const double fastest = std::nextafter(1.0, 0.0);
+    return std::fabs(sum) < 1.0 ? sum : std::copysign(fastest, sum);
 }

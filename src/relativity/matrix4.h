@@ -22,5 +22,7 @@ void makeBoost(double nx, double ny, double beta, double gamma, Matrix4& result)
 // |beta| >= 1 leaves no real factor.
 double lorentzFactor(double beta);
 
-// Relativistic velocity addition (u + v) / (1 + u v), speeds as fractions of c.
+// Relativistic velocity addition (u + v) / (1 + u v), speeds as fractions of c,
+// computed through rapidities; for |u|, |v| < 1 the result stays strictly
+// between -1 and 1, rounding included.
 double addVelocities(double u, double v);
