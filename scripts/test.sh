@@ -1,19 +1,30 @@
 #!/usr/bin/env bash
-# Builds the demo with its tests and runs every test with CTest. With no
-# DISPLAY set it starts its own Xvfb (24-bit, large enough for 1920x1080
-# windows) and stops it afterwards.
+# Builds the demo with its tests and runs every test with CTest, twice: a plain
+# build, then one with AddressSanitizer and UndefinedBehaviorSanitizer, where
+# any finding fails. With no DISPLAY set it starts its own Xvfb (24-bit, large
+# enough for 1920x1080 windows) and stops it afterwards.
+#   --quick   the plain build only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-build=build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)"
+passes=("build:OFF" "build-sanitize:ON")
+[ "${1:-}" = "--quick" ] && passes=("build:OFF")
 
-ctest_command=(ctest --test-dir "$build" --output-on-failure)
-if [ -z "${DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 2048x1536x24 -nolisten tcp" "${ctest_command[@]}"
-else
-    "${ctest_command[@]}"
-fi
+run_pass() {
+    local dir=$1 sanitize=$2
+    echo "== tests in $dir (sanitizers $sanitize)"
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLORENTZ_SANITIZE="$sanitize" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+    local ctest_command=(ctest --test-dir "$dir" --output-on-failure)
+    if [ -z "${DISPLAY:-}" ]; then
+        xvfb-run -a -s "-screen 0 2048x1536x24 -nolisten tcp" "${ctest_command[@]}"
+    else
+        "${ctest_command[@]}"
+    fi
+}
+
+for pass in "${passes[@]}"; do
+    run_pass "${pass%%:*}" "${pass##*:}"
+done

@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 const int side = 512;
@@ -238,4 +240,87 @@ TEST_F(Demo, DragsFollowTheNewHeightAfterAResize) {
     EXPECT_TRUE(showsNear(300 + 75, 200 - 50, red, 1));  // space axis at y 0.5
     std::string err;
     quit(err);
+}
+
+// 5,000 real X events: drags with every button combination, modifiers, keys,
+// function keys and resizes. No quit key among them: Ctrl turns '3', '[' and
+// '{' into ESC, so those stay out too. Afterwards the program still answers
+// at once, and 'q' ends it with status 0 within 2 s.
+TEST_F(Demo, SoakOfFiveThousandRealEvents) {
+    const int events = 5000;
+    std::mt19937 rng(5000);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    std::vector<unsigned long> keys = {
+        XK_space,  XK_comma, XK_period, XK_minus, XK_Left,   XK_Right,  XK_Up,        XK_Down,
+        XK_Home,   XK_End,   XK_Prior,  XK_Next,  XK_Insert, XK_Return, XK_BackSpace, XK_Tab,
+        XK_Delete, XK_0,     XK_1,      XK_2,     XK_4,      XK_5,      XK_9};
+    for (unsigned long k = XK_a; k <= XK_z; ++k) {
+        if (k != XK_q) {
+            keys.push_back(k);
+        }
+    }
+    const int buttons[] = {1, 2, 3, 6};
+    const unsigned long modifiers[] = {XK_Shift_L, XK_Control_L, XK_Alt_L};
+    bool held[7] = {}, modifierHeld[3] = {};
+    int x = 256, y = 256, width = side, height = side;
+
+    for (int n = 0; n < events; ++n) {
+        const int r = pick(0, 99);
+        if (r < 45) { // pointer motion, mostly small steps
+            const int step = pick(0, 9) < 9 ? 12 : 200;
+            x = std::min(std::max(x + pick(-step, step), 0), width - 1);
+            y = std::min(std::max(y + pick(-step, step), 0), height - 1);
+            movePointer(s, x, y);
+        } else if (r < 65) { // a button of the combination goes down or up
+            const int b = buttons[pick(0, 3)];
+            held[b] = !held[b];
+            setButton(s, b, held[b]);
+        } else if (r < 67) { // a wheel click
+            const int b = pick(4, 5);
+            setButton(s, b, true);
+            setButton(s, b, false);
+        } else if (r < 75) {
+            const int m = pick(0, 2);
+            modifierHeld[m] = !modifierHeld[m];
+            holdKey(s, modifiers[m], modifierHeld[m]);
+        } else if (r < 88) {
+            tapKey(s, keys[static_cast<size_t>(pick(0, static_cast<int>(keys.size()) - 1))]);
+        } else if (r < 97) {
+            tapKey(s, XK_F1 + static_cast<unsigned long>(pick(0, 11)));
+        } else {
+            width = pick(120, 900);
+            height = pick(120, 900);
+            resizeWindow(s, width, height);
+            width = std::max(width, 200); // the program raises it to 200
+            height = std::max(height, 200);
+        }
+        if (n % 500 == 499) {
+            settle(s, 20);
+            ASSERT_FALSE(waitForExit(s, 0)) << "the program ended after " << n + 1 << " events";
+        }
+    }
+    for (int b : buttons) {
+        if (held[b]) {
+            setButton(s, b, false);
+        }
+    }
+    for (int m = 0; m < 3; ++m) {
+        if (modifierHeld[m]) {
+            holdKey(s, modifiers[m], false);
+        }
+    }
+    resizeWindow(s, side, side);
+    settle(s, 300);
+    movePointer(s, 256, 256);
+
+    // still answering: a reset view and the searchlight rod end-on
+    tapKey(s, XK_r);
+    tapKey(s, XK_F4);
+    EXPECT_TRUE(showsNear(column(0.05 * 10.0 / 8.0), row(0), green, 1));
+    tapKey(s, XK_q);
+    ASSERT_TRUE(waitForExit(s, 2000)) << "no exit within 2 s of q";
+    EXPECT_EQ(s.exitStatus, 0);
+    const std::string err = readWholeFile(s.stderrPath);
+    EXPECT_EQ(err.find("ERROR"), std::string::npos) << err.substr(0, 2000);
+    EXPECT_EQ(err.find("runtime error"), std::string::npos) << err.substr(0, 2000);
 }
