@@ -57,6 +57,16 @@ void expectViewTranslation(double x, double y, double z) {
     }
 }
 
+// the view, pans, boost and observer of the start-up state
+void expectStartView() {
+    expectIdentity(boostMatrix);
+    expectViewTranslation(0, 0, -10);
+    EXPECT_EQ(viewPanX, 0.0f);
+    EXPECT_EQ(viewPanY, 0.0f);
+    EXPECT_EQ(viewPanZ, -10.0f);
+    EXPECT_EQ(frameVelocity, 0.0);
+}
+
 void dragBy(int button, int dx, int dy) {
     onMouse(button, GLUT_DOWN, 200, 200);
     onMotion(200 + dx, 200 - dy);
@@ -73,12 +83,7 @@ class Shell : public ::testing::Test {
 
 TEST_F(Shell, StartUpStateAndFixedGlState) {
     EXPECT_EQ(currentDemo, 1);
-    expectIdentity(boostMatrix);
-    expectViewTranslation(0, 0, -10);
-    EXPECT_EQ(viewPanX, 0.0f);
-    EXPECT_EQ(viewPanY, 0.0f);
-    EXPECT_EQ(viewPanZ, -10.0f);
-    EXPECT_EQ(frameVelocity, 0.0);
+    expectStartView();
     EXPECT_EQ(twinReunionTime, 2.0);
     EXPECT_EQ(turnaroundX, 0.1);
     EXPECT_EQ(turnaroundT, 1.0);
@@ -127,12 +132,7 @@ TEST_F(Shell, ResetViewRestoresViewAndBoostButKeepsTurnaroundAndDemo) {
     const double draggedX = turnaroundX;
 
     EXPECT_EQ(stderrOf([] { onKeyboard('R', 0, 0); }), "Coord Reset.\n");
-    expectIdentity(boostMatrix);
-    expectViewTranslation(0, 0, -10);
-    EXPECT_EQ(viewPanX, 0.0f);
-    EXPECT_EQ(viewPanY, 0.0f);
-    EXPECT_EQ(viewPanZ, -10.0f);
-    EXPECT_EQ(frameVelocity, 0.0);
+    expectStartView();
     EXPECT_EQ(turnaroundX, draggedX);
     EXPECT_EQ(currentDemo, 3);
 }

@@ -46,25 +46,11 @@ class Demo : public ::testing::Test {
 
     // Is colour c within radius pixels of (x, y), waiting for the program to draw it?
     ::testing::AssertionResult showsNear(int x, int y, const Colour& c, int radius = 2) {
-        const bool shown = waitUntil(
-            [&] {
-                for (int dy = -radius; dy <= radius; ++dy) {
-                    for (int dx = -radius; dx <= radius; ++dx) {
-                        if (isClose(pixelAt(s, x + dx, y + dy), c.rgb)) {
-                            return true;
-                        }
-                    }
-                }
-                return false;
-            },
-            drawTimeoutMs);
-        if (shown) {
+        if (waitForColour(s, x, y, c.rgb, radius)) {
             return ::testing::AssertionSuccess();
         }
-        const Pixel p = pixelAt(s, x, y);
-        return ::testing::AssertionFailure()
-               << "expected " << c.name << " near (" << x << ", " << y << "), observed (" << p.r
-               << ", " << p.g << ", " << p.b << ")";
+        return ::testing::AssertionFailure() << "expected " << c.name << " near (" << x << ", " << y
+                                             << "), observed " << describe(pixelAt(s, x, y));
     }
 
     // quits with q and returns stdout; stderr goes to err
@@ -112,13 +98,7 @@ TEST_F(Demo, KeysFunctionKeysResizeAndQuit) {
 
     // a resize below 200 px is raised to 200
     resizeWindow(s, 150, 600);
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            int w = 0, h = 0;
-            windowSize(s, w, h);
-            return w == 200 && h == 600;
-        },
-        drawTimeoutMs));
+    EXPECT_TRUE(waitForWindowSize(s, 200, 600));
     resizeWindow(s, side, side);
     settle(s);
 
@@ -226,13 +206,7 @@ TEST_F(Demo, ViewDragsRotateAndPan) {
 
 TEST_F(Demo, DragsFollowTheNewHeightAfterAResize) {
     resizeWindow(s, 600, 400);
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            int w = 0, h = 0;
-            windowSize(s, w, h);
-            return w == 600 && h == 400;
-        },
-        drawTimeoutMs));
+    EXPECT_TRUE(waitForWindowSize(s, 600, 400));
     settle(s, 300);
     // 400 px now span -2..2 upwards: 100 px per unit; the pan moves the diagram up 0.5
     drag(s, {1, 2}, 300, 250, 300, 200, 10);

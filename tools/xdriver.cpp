@@ -21,6 +21,7 @@
 namespace {
 const char* const windowTitle = "Lorentz Transformation demo";
 const int startTimeoutMs = 20000;
+const int settleTimeoutMs = 3000; // for a picture or a size to follow input
 
 void sleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -239,6 +240,16 @@ void windowSize(DemoSession& s, int& width, int& height) {
     height = a.height;
 }
 
+bool waitForWindowSize(DemoSession& s, int width, int height) {
+    return waitUntil(
+        [&] {
+            int w = 0, h = 0;
+            windowSize(s, w, h);
+            return w == width && h == height;
+        },
+        settleTimeoutMs);
+}
+
 Image grabWindow(DemoSession& s) {
     Image out;
     windowSize(s, out.width, out.height);
@@ -273,12 +284,12 @@ Image grabSettled(DemoSession& s) {
             last = std::move(next);
             return same;
         },
-        3000);
+        settleTimeoutMs);
     return last;
 }
 
 bool waitForColour(DemoSession& s, int x, int y, const Pixel& c, int radius) {
-    return waitUntil([&] { return colourNear(grabWindow(s), x, y, c, radius); }, 3000);
+    return waitUntil([&] { return colourNear(grabWindow(s), x, y, c, radius); }, settleTimeoutMs);
 }
 
 Pixel pixelAt(DemoSession& s, int x, int y) {

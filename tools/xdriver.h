@@ -51,6 +51,7 @@ void drag(DemoSession& s, const std::vector<int>& xButtons, int x0, int y0, int 
 // Asks the X server for a new window size, as a window manager would.
 void resizeWindow(DemoSession& s, int width, int height);
 void windowSize(DemoSession& s, int& width, int& height);
+bool waitForWindowSize(DemoSession& s, int width, int height); // false after a timeout
 
 // The window's picture, and one pixel of it (x from the left, y from the top).
 Image grabWindow(DemoSession& s);
