@@ -86,7 +86,8 @@ std::string tempPath(const char* stem) {
 
 bool startDemo(DemoSession& s, const std::string& program, const std::vector<std::string>& args,
                std::string& error) {
-    s.display = XOpenDisplay(nullptr);
+    // a busy server may turn a connection away for a moment: try again
+    waitUntil([&] { return (s.display = XOpenDisplay(nullptr)) != nullptr; }, startTimeoutMs);
     if (s.display == nullptr) {
         error = "cannot open the X display (is DISPLAY set?)";
         return false;
