@@ -99,6 +99,7 @@ TEST_F(Demo, KeysFunctionKeysResizeAndQuit) {
     // a resize below 200 px is raised to 200
     resizeWindow(s, 150, 600);
     EXPECT_TRUE(waitForWindowSize(s, 200, 600));
+    settle(s, 300); // let the program report 200 x 600 before the size changes again
     resizeWindow(s, side, side);
     settle(s);
 

@@ -97,7 +97,11 @@ bool startDemo(DemoSession& s, const std::string& program, const std::vector<std
         error = "the X server has no XTEST extension";
         return false;
     }
-    if (findWindow(s.display, DefaultRootWindow(s.display)) != 0) {
+    // the window of a program that just ended may linger until the server
+    // has seen its connection close
+    const bool clear = waitUntil(
+        [&] { return findWindow(s.display, DefaultRootWindow(s.display)) == 0; }, startTimeoutMs);
+    if (!clear) {
         error = "another demo window is already open on this display";
         return false;
     }
