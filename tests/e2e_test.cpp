@@ -2,6 +2,7 @@
 // keys, drags with button combinations, resizes. Console bytes are checked
 // after the program exits (stdout is fully buffered into a file); pixels are
 // probed where the physics puts the picture.
+#include "startView.h"
 #include "xdriver.h"
 
 #include <X11/keysym.h>
@@ -24,14 +25,6 @@ struct Colour {
 const Colour white{"white", {255, 255, 255}}, red{"red", {255, 0, 0}}, cyan{"cyan", {0, 255, 255}},
     black{"black", {0, 0, 0}}, green{"green", {0, 255, 0}}, teal{"teal", {0, 204, 204}},
     yellow{"yellow", {255, 255, 0}};
-
-// window pixel (from the top-left) of a diagram point in the start view
-int column(double x) {
-    return static_cast<int>(std::lround((x / 4.0 + 0.5) * side));
-}
-int row(double y) {
-    return side - 1 - column(y);
-}
 
 class Demo : public ::testing::Test {
   protected:

@@ -2,6 +2,7 @@
 // folder; every picture must exist at the window's size, not be blank, and
 // show the colours the physics predicts where it predicts them.
 #include "image.h"
+#include "startView.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -13,14 +14,6 @@ namespace {
 const int side = 512;
 const Pixel red{255, 0, 0}, cyan{0, 255, 255}, black{0, 0, 0}, green{0, 255, 0}, teal{0, 204, 204},
     orange{255, 102, 0}, white{255, 255, 255};
-
-// window pixel (from the top-left) of a diagram point in the start view
-int column(double x) {
-    return static_cast<int>(std::lround((x / 4.0 + 0.5) * side));
-}
-int row(double y) {
-    return side - 1 - column(y);
-}
 
 double composed(int n, double beta) {
     return std::tanh(n * std::atanh(beta));

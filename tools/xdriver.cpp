@@ -192,8 +192,6 @@ void tapKey(DemoSession& s, unsigned long keysym, unsigned long modifierKeysym) 
 }
 
 void movePointer(DemoSession& s, int x, int y) {
-    XWindowAttributes a;
-    XGetWindowAttributes(s.display, s.window, &a);
     Window child = 0;
     int rootX = 0, rootY = 0;
     XTranslateCoordinates(s.display, s.window, DefaultRootWindow(s.display), x, y, &rootX, &rootY,
