@@ -1,5 +1,6 @@
 # Installs the Debian packages a build needs when they are missing: with
-# apt-get as root, otherwise by printing the exact command to run.
+# apt-get as root, otherwise by printing the one command that does it on a
+# minimal Debian (su, which every Debian has; sudo may not be there).
 # Usage (sourced): ensure_packages pkg...
 
 ensure_packages() {
@@ -11,14 +12,15 @@ ensure_packages() {
         fi
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    local install="apt-get install -y --no-install-recommends ${missing[*]}"
     if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing missing packages: ${missing[*]}"
+        echo "Installing missing packages with apt-get (a few minutes the first time): ${missing[*]}"
         export DEBIAN_FRONTEND=noninteractive
         apt-get update -qq
         apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     else
-        echo "Missing packages. Install them with:"
-        echo "  sudo apt-get install -y ${missing[*]}"
+        echo "Missing packages. Install them as root with:"
+        echo "  su -c 'apt-get update && $install'"
         exit 1
     fi
 }
@@ -28,3 +30,5 @@ DEMO_PACKAGES=(cmake make g++ freeglut3-dev libgl1-mesa-dri)
 # what the tests and the tour add: GoogleTest, XTest for the real input path, PNG
 # pictures, a private X server, and the checkers of the desktop entry and man page
 TEST_PACKAGES=(libgtest-dev libx11-dev libxtst-dev libpng-dev xvfb xauth desktop-file-utils man-db)
+# what building and checking the Debian package adds
+PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
