@@ -1,0 +1,30 @@
+# The browser build (emcmake cmake; scripts/web.sh): the program's own sources
+# over the web folder's GL and GLUT, compiled to WebAssembly and assembled with
+# the page's HTML, style and scripts into one self-contained lorentz-demo.html.
+set(webDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
+
+add_library(lorentz STATIC ${lorentzSources}
+  src/web/fixedFunction.cpp
+  src/web/glut.cpp
+  src/web/solids.cpp
+)
+target_include_directories(lorentz BEFORE PUBLIC src/web/include)
+target_include_directories(lorentz PUBLIC src)
+target_compile_options(lorentz PRIVATE -Wall -Wextra -Wpedantic)
+
+add_executable(lorentz-demo src/app/main.cpp)
+target_compile_options(lorentz-demo PRIVATE -Wall -Wextra -Wpedantic)
+target_link_libraries(lorentz-demo PRIVATE lorentz)
+set_target_properties(lorentz-demo PROPERTIES SUFFIX .js)
+set(webExports _main,_webMouse,_webMotion,_webKeyboard,_webSpecial,_webResize)
+target_link_options(lorentz-demo PRIVATE
+  -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
+  -sEXPORTED_FUNCTIONS=${webExports} -sINCOMING_MODULE_JS_API=print,printErr,canvas,onFrame
+  --js-library ${webDir}/webgl.js)
+set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js)
+
+set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/input.js ${webDir}/page.js)
+add_custom_command(OUTPUT lorentz-demo.html
+  COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
+  DEPENDS lorentz-demo ${webDir}/assemble.mjs ${pageParts} VERBATIM)
+add_custom_target(web-page ALL DEPENDS lorentz-demo.html)

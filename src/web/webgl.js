@@ -1,0 +1,94 @@
+// WebGL for the fixed-function layer (an emscripten JS library): one shader
+// that passes clip-space positions and colours through, one vertex buffer, and
+// the page's canvas (id "canvas"), sized in CSS pixels one to one. The drawing
+// buffer is preserved, so the page can be read back between frames.
+mergeInto(LibraryManager.library, {
+  $lorentzGL: {
+    gl: null,
+    canvas: null,
+    clear: [1, 1, 1, 1],
+  },
+
+  webglCreateCanvas__deps: ['$lorentzGL'],
+  webglCreateCanvas: function (width, height) {
+    const canvas = Module['canvas'] || document.getElementById('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    canvas.style.width = width + 'px';
+    canvas.style.height = height + 'px';
+    const gl = canvas.getContext('webgl', {
+      alpha: false, antialias: false, depth: true, preserveDrawingBuffer: true,
+    });
+    const vertexSource =
+      'attribute vec4 position; attribute vec4 colour; varying vec4 vColour;' +
+      'void main() { gl_Position = position; vColour = colour; }';
+    const fragmentSource =
+      'precision mediump float; varying vec4 vColour;' +
+      'void main() { gl_FragColor = vColour; }';
+    const program = gl.createProgram();
+    const attach = function (type, source) {
+      const shader = gl.createShader(type);
+      gl.shaderSource(shader, source);
+      gl.compileShader(shader);
+      gl.attachShader(program, shader);
+    };
+    attach(gl.VERTEX_SHADER, vertexSource);
+    attach(gl.FRAGMENT_SHADER, fragmentSource);
+    gl.bindAttribLocation(program, 0, 'position');
+    gl.bindAttribLocation(program, 1, 'colour');
+    gl.linkProgram(program);
+    gl.useProgram(program);
+    gl.bindBuffer(gl.ARRAY_BUFFER, gl.createBuffer());
+    gl.enableVertexAttribArray(0);
+    gl.enableVertexAttribArray(1);
+    gl.vertexAttribPointer(0, 4, gl.FLOAT, false, 32, 0);
+    gl.vertexAttribPointer(1, 4, gl.FLOAT, false, 32, 16);
+    gl.depthFunc(gl.LESS);
+    lorentzGL.gl = gl;
+    lorentzGL.canvas = canvas;
+  },
+
+  webglResizeCanvas__deps: ['$lorentzGL'],
+  webglResizeCanvas: function (width, height) {
+    const canvas = lorentzGL.canvas;
+    canvas.width = width;
+    canvas.height = height;
+    canvas.style.width = width + 'px';
+    canvas.style.height = height + 'px';
+  },
+
+  webglDrawTriangles__deps: ['$lorentzGL'],
+  webglDrawTriangles: function (vertices, vertexCount) {
+    const gl = lorentzGL.gl;
+    gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
+                  gl.STREAM_DRAW);
+    gl.drawArrays(gl.TRIANGLES, 0, vertexCount);
+  },
+
+  webglClearColour__deps: ['$lorentzGL'],
+  webglClearColour: function (r, g, b, a) {
+    lorentzGL.gl.clearColor(r, g, b, a);
+  },
+
+  webglClear__deps: ['$lorentzGL'],
+  webglClear: function (colour, depth) {
+    const gl = lorentzGL.gl;
+    gl.clear((colour ? gl.COLOR_BUFFER_BIT : 0) | (depth ? gl.DEPTH_BUFFER_BIT : 0));
+  },
+
+  webglDepthTest__deps: ['$lorentzGL'],
+  webglDepthTest: function (on) {
+    const gl = lorentzGL.gl;
+    if (on) gl.enable(gl.DEPTH_TEST); else gl.disable(gl.DEPTH_TEST);
+  },
+
+  webglViewport__deps: ['$lorentzGL'],
+  webglViewport: function (x, y, width, height) {
+    lorentzGL.gl.viewport(x, y, width, height);
+  },
+
+  // Tells the page a frame is complete (tests and the benchmark count them).
+  webglFrameDone: function () {
+    if (Module['onFrame']) Module['onFrame']();
+  },
+});
