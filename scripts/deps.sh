@@ -30,5 +30,14 @@ DEMO_PACKAGES=(cmake make g++ freeglut3-dev libgl1-mesa-dri)
 # what the tests and the tour add: GoogleTest, XTest for the real input path, PNG
 # pictures, a private X server, and the checkers of the desktop entry and man page
 TEST_PACKAGES=(libgtest-dev libx11-dev libxtst-dev libpng-dev xvfb xauth desktop-file-utils man-db)
+# what building the web page needs (emscripten brings node and python3)
+WEB_PACKAGES=(cmake make emscripten)
+# what testing the page adds: Debian's Chromium, driven by puppeteer-core from npm
+WEB_TEST_PACKAGES=(chromium)
 # what building and checking the Debian package adds
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
+
+# npm for the page's tests, where Node.js came without it
+ensure_npm() {
+    command -v npm >/dev/null 2>&1 || ensure_packages npm
+}

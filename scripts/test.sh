@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# Builds the demo with its tests and runs every test with CTest, twice: a plain
-# build, then one with AddressSanitizer and UndefinedBehaviorSanitizer, where
-# any finding fails. With no DISPLAY set it starts its own Xvfb (24-bit, large
-# enough for 1920x1080 windows) and stops it afterwards.
+# Builds the demo with its tests and the web page, and runs every test with
+# CTest, twice: a plain build (with the page's tests in headless Chromium), then
+# one with AddressSanitizer and UndefinedBehaviorSanitizer, where any finding
+# fails. With no DISPLAY set it starts its own Xvfb (24-bit, large enough for
+# 1920x1080 windows) and stops it afterwards.
 #   --quick   the plain build only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" \
+    "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
+ensure_npm
+
+scripts/web.sh --build
+# puppeteer-core drives Debian's Chromium; it downloads no browser of its own
+if [ ! -f tests/web/node_modules/.package-lock.json ] ||
+    [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
+    echo "Installing the page tests' npm packages (tests/web/package-lock.json)..."
+    (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
+fi
 
 passes=("build:OFF" "build-sanitize:ON")
 [ "${1:-}" = "--quick" ] && passes=("build:OFF")

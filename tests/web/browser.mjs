@@ -1,0 +1,157 @@
+// Drives the built page in Debian's Chromium (headless, SwiftShader WebGL)
+// through puppeteer-core: opens it from file://, collects its console lines,
+// plays keys, drags and touches, and reads the canvas back. Shared by the
+// page tests, the cross-check with the desktop program and the benchmark.
+import { mkdtempSync, rmSync, existsSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+const ROOT = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
+export const PAGE = resolve(process.env.LORENTZ_WEB_PAGE || join(ROOT, 'build-web/lorentz-demo.html'));
+
+export async function launchBrowser() {
+  if (!existsSync(CHROMIUM)) throw new Error(`no Chromium at ${CHROMIUM} (apt-get install chromium)`);
+  if (!existsSync(PAGE)) throw new Error(`no page at ${PAGE} (scripts/web.sh --build)`);
+  const profile = mkdtempSync(join(tmpdir(), 'lorentz-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: CHROMIUM,
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--disable-quic', '--no-first-run', '--window-size=800,900'],
+  });
+  browser.on('disconnected', () => {
+    try {
+      rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
+    } catch {
+      // Chromium may still be writing its profile: a leftover temporary folder only
+    }
+  });
+  return browser;
+}
+
+// The page after its first frame; lines: what the program printed so far.
+export async function openPage(browser, hash = '') {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 800, height: 900 });
+  const lines = [];
+  const errors = [];
+  page.on('console', (message) => lines.push(message.text()));
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(pathToFileURL(PAGE).href + hash);
+  await page.waitForFunction(() => window.lorentzDemo && window.lorentzDemo.frames > 0);
+  return { page, lines, errors };
+}
+
+// Waits until the program's main loop has run after the input sent so far.
+export async function settle(page) {
+  await page.evaluate(() => new Promise((done) => {
+    requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)));
+  }));
+}
+
+export async function canvasOrigin(page) {
+  return page.$eval('#canvas', (c) => {
+    const box = c.getBoundingClientRect();
+    return [box.left, box.top];
+  });
+}
+
+// The canvas as RGBA rows from the top-left corner.
+export async function readCanvas(page) {
+  await settle(page);
+  const { width, height, base64 } = await page.evaluate(() => {
+    const canvas = document.getElementById('canvas');
+    const copy = document.createElement('canvas');
+    copy.width = canvas.width;
+    copy.height = canvas.height;
+    const context = copy.getContext('2d');
+    context.drawImage(canvas, 0, 0);
+    const bytes = context.getImageData(0, 0, copy.width, copy.height).data;
+    let binary = '';
+    for (let i = 0; i < bytes.length; i += 0x8000) {
+      binary += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+    }
+    return { width: copy.width, height: copy.height, base64: btoa(binary) };
+  });
+  const data = Buffer.from(base64, 'base64');
+  return { width, height, at: (x, y) => [...data.subarray((y * width + x) * 4, (y * width + x) * 4 + 3)] };
+}
+
+export async function pressKey(page, name) {
+  await page.keyboard.press(name);
+  await settle(page);
+}
+
+const BUTTON_NAMES = { 1: 'left', 2: 'middle', 3: 'right' };
+
+// A drag as the desktop tests make it: buttons held (X numbers: 1 left,
+// 2 middle, 3 right), then `steps` separate moves at the same integer points.
+export async function drag(page, xButtons, x0, y0, x1, y1, steps) {
+  const [left, top] = await canvasOrigin(page);
+  await page.mouse.move(left + x0, top + y0);
+  for (const b of xButtons) await page.mouse.down({ button: BUTTON_NAMES[b] });
+  for (let i = 1; i <= steps; ++i) {
+    await page.mouse.move(left + x0 + Math.trunc(((x1 - x0) * i) / steps),
+      top + y0 + Math.trunc(((y1 - y0) * i) / steps));
+  }
+  for (const b of [...xButtons].reverse()) await page.mouse.up({ button: BUTTON_NAMES[b] });
+  await settle(page);
+}
+
+// The same drag with the moves sent at once, faster than frames are drawn: the
+// browser coalesces them into few pointer events, whose every move must count.
+export async function fastDrag(page, xButton, x0, y0, x1, y1, steps) {
+  const [left, top] = await canvasOrigin(page);
+  const client = await page.createCDPSession();
+  const button = BUTTON_NAMES[xButton];
+  const buttons = { left: 1, right: 2, middle: 4 }[button];
+  const at = (i) => ({ x: left + x0 + Math.trunc(((x1 - x0) * i) / steps), y: top + y0 + Math.trunc(((y1 - y0) * i) / steps) });
+  await client.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at(0), button, buttons, clickCount: 1 });
+  const moves = [];
+  for (let i = 1; i <= steps; ++i) {
+    moves.push(client.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...at(i), button, buttons }));
+  }
+  await Promise.all(moves);
+  await client.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at(steps), button, buttons: 0, clickCount: 1 });
+  await client.detach();
+  await settle(page);
+}
+
+// Touch points dispatched as a touch screen sends them; fingers: [[x, y], ...]
+// paths of equal length, one entry per step.
+export async function touchDrag(page, fingerPaths) {
+  const [left, top] = await canvasOrigin(page);
+  const client = await page.createCDPSession();
+  const points = (step) => fingerPaths.map((path, id) => ({ x: left + path[step][0], y: top + path[step][1], id }));
+  await client.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: points(0) });
+  for (let step = 1; step < fingerPaths[0].length; ++step) {
+    await client.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: points(step) });
+  }
+  await client.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await client.detach();
+  await settle(page);
+}
+
+// Canvas pixels of a diagram point in the start view of the 512 x 512 canvas:
+// the eye 10 units from the scene origin sees -2..2 on both axes.
+export const column = (x) => Math.round((x / 4 + 0.5) * 512);
+export const row = (y) => 511 - column(y);
+
+export function isClose(a, b, tolerance = 40) {
+  return a.every((v, i) => Math.abs(v - b[i]) <= tolerance);
+}
+
+export function colourNear(image, x, y, rgb, radius = 2) {
+  for (let dy = -radius; dy <= radius; ++dy) {
+    for (let dx = -radius; dx <= radius; ++dx) {
+      const px = x + dx, py = y + dy;
+      if (px >= 0 && py >= 0 && px < image.width && py < image.height && isClose(image.at(px, py), rgb)) return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,158 @@
+// One standard for both builds: the desktop program, driven through XTest
+// (lorentz-play), and the page, given the same keys and drags, must draw the
+// same picture: each colour's pixels in one picture have a pixel of that
+// colour within 2 px in the other (the white background aside). A feature
+// moved or missing fails whole; at most 0.5% of a colour may stray, where
+// primitives cross or overlap (the desktop's anti-aliased lines are a pixel
+// wider than their nominal width, the page's are exact).
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { launchBrowser, openPage, readCanvas, pressKey, drag } from './browser.mjs';
+
+const TOLERANCE_PX = 2;
+const STRAY_SHARE = 0.005;
+const SCRIPTS = {
+  'F1 boosted right': ['key:F1', 'drag:1:256,300:356,300:50'],
+  'F2 boosted left': ['key:F2', 'drag:1:356,300:256,300:50'],
+  'F3 turnaround moved, then boosted': ['key:F3', 'drag:2:256,300:300,240:40', 'drag:1:256,300:300,300:30'],
+  'F4 boosted diagonally': ['key:F4', 'drag:1:256,256:300,212:20'],
+  'F4 boosted, then rotated': ['key:F4', 'drag:1:256,256:306,256:25', 'drag:3:256,256:286,226:30'],
+  'F1 panned and rotated': ['key:F1', 'drag:1+2:256,256:296,236:20', 'drag:3:300,300:330,280:20'],
+  'F5 icosahedron rotated': ['key:F5', 'drag:3:200,256:260,300:30'],
+};
+
+// Feature colours of the demonstrations. Lit pixels (r = g, no blue, yellow at
+// full light) inside a uniformly lit patch of a face keep their brightness, a
+// number that matches within LIT_TOLERANCE levels; elsewhere (lit lines, face
+// borders) only the position counts: where two faces of the wire cube share
+// an edge, which face's shade wins the depth tie differs between rasterisers.
+const LIT_TOLERANCE = 12;
+const SURFACE_RADIUS = 2; // pixels: the patch about a surface pixel
+const PALETTE = {
+  red: [255, 0, 0], blue: [0, 0, 255], cyan: [0, 255, 255], black: [0, 0, 0], green: [0, 255, 0],
+  teal: [0, 204, 204], orange: [255, 102, 0], scale: [51, 51, 255], grey: [51, 51, 51],
+};
+function classify([r, g, b]) {
+  if (r > 200 && g > 200 && b > 200) return null;
+  if (Math.abs(r - g) < 30 && b < 60 && r > 100) return r;
+  for (const [name, c] of Object.entries(PALETTE)) {
+    if (Math.abs(r - c[0]) <= 40 && Math.abs(g - c[1]) <= 40 && Math.abs(b - c[2]) <= 40) return name;
+  }
+  return null;
+}
+
+function classes(image) {
+  const { width, height } = image;
+  const map = new Array(width * height);
+  for (let y = 0; y < height; ++y) {
+    for (let x = 0; x < width; ++x) map[y * width + x] = classify(image.at(x, y));
+  }
+  const litLike = (x, y, c) => {
+    const k = x >= 0 && y >= 0 && x < width && y < height ? map[y * width + x] : null;
+    return typeof k === 'number' && Math.abs(k - c) <= LIT_TOLERANCE;
+  };
+  const surface = map.map((c, i) => {
+    if (typeof c !== 'number') return c;
+    const x = i % width, y = Math.floor(i / width);
+    for (let dy = -SURFACE_RADIUS; dy <= SURFACE_RADIUS; ++dy) {
+      for (let dx = -SURFACE_RADIUS; dx <= SURFACE_RADIUS; ++dx) if (!litLike(x + dx, y + dy, c)) return 'lit line';
+    }
+    return c;
+  });
+  return { width, height, map: surface };
+}
+
+// a surface pixel matches a lit pixel of close brightness; a lit line any lit pixel
+function sameFeature(a, b) {
+  if (typeof a === 'number') return typeof b === 'number' && Math.abs(a - b) <= LIT_TOLERANCE;
+  if (a === 'lit line') return b === 'lit line' || typeof b === 'number';
+  return a === b;
+}
+
+const label = (c) => (typeof c === 'number' ? 'lit surface' : c);
+
+// Pixels of a class in `from` with no pixel of that class within the tolerance in `to`.
+function strays(from, to) {
+  const found = {};
+  for (let y = 0; y < from.height; ++y) {
+    for (let x = 0; x < from.width; ++x) {
+      const c = from.map[y * from.width + x];
+      if (!c) continue;
+      let near = false;
+      for (let dy = -TOLERANCE_PX; dy <= TOLERANCE_PX && !near; ++dy) {
+        for (let dx = -TOLERANCE_PX; dx <= TOLERANCE_PX && !near; ++dx) {
+          const px = x + dx, py = y + dy;
+          near = px >= 0 && py >= 0 && px < to.width && py < to.height && sameFeature(c, to.map[py * to.width + px]);
+        }
+      }
+      if (!near) (found[label(c)] ||= []).push([x, y]);
+    }
+  }
+  return found;
+}
+
+function pixelCount(picture, c) {
+  return picture.map.filter((k) => label(k) === c).length;
+}
+
+function readPpm(path) {
+  const bytes = readFileSync(path);
+  const header = bytes.toString('latin1', 0, 32).match(/^P6\s+(\d+)\s+(\d+)\s+255\s/);
+  const [width, height, offset] = [Number(header[1]), Number(header[2]), header[0].length];
+  return { width, height, at: (x, y) => [...bytes.subarray(offset + (y * width + x) * 3, offset + (y * width + x) * 3 + 3)] };
+}
+
+function desktopPicture(steps, folder, name) {
+  const play = process.env.LORENTZ_PLAY, program = process.env.LORENTZ_DEMO_PATH;
+  assert.ok(play && program, 'LORENTZ_PLAY and LORENTZ_DEMO_PATH name the desktop tools (ctest sets them)');
+  assert.ok(process.env.DISPLAY, 'the desktop program needs an X display');
+  const out = join(folder, `${name.replace(/\W+/g, '-')}.ppm`);
+  const run = spawnSync(play, [program, out, ...steps], { encoding: 'utf8', timeout: 60000 });
+  assert.equal(run.status, 0, `lorentz-play failed: ${run.stderr}`);
+  return readPpm(out);
+}
+
+async function webPicture(steps) {
+  const { page } = await openPage(browser);
+  for (const step of steps) {
+    const [kind, a, from, to, count] = step.split(':');
+    if (kind === 'key') {
+      await pressKey(page, a);
+    } else {
+      const [x0, y0] = from.split(',').map(Number), [x1, y1] = to.split(',').map(Number);
+      await drag(page, a.split('+').map(Number), x0, y0, x1, y1, Number(count));
+    }
+  }
+  const image = await readCanvas(page);
+  await page.close();
+  return image;
+}
+
+let browser, folder;
+before(async () => {
+  browser = await launchBrowser();
+  folder = mkdtempSync(join(tmpdir(), 'lorentz-crosscheck-'));
+});
+after(async () => {
+  await browser?.close();
+  rmSync(folder, { recursive: true, force: true });
+});
+
+for (const [name, steps] of Object.entries(SCRIPTS)) {
+  test(`desktop and page agree: ${name}`, async () => {
+    const desktop = classes(desktopPicture(steps, folder, name));
+    const web = classes(await webPicture(steps));
+    const report = [];
+    for (const [label, [from, to]] of Object.entries({ 'desktop only': [desktop, web], 'page only': [web, desktop] })) {
+      for (const [c, pixels] of Object.entries(strays(from, to))) {
+        if (pixels.length <= STRAY_SHARE * pixelCount(from, c)) continue;
+        report.push(`${label}: ${pixels.length} ${c} pixels, e.g. at ${pixels.slice(0, 4).map((p) => `(${p})`).join(' ')}`);
+      }
+    }
+    assert.deepEqual(report, [], report.join('\n'));
+  });
+}
