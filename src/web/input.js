@@ -26,6 +26,7 @@ function modifiersOf(e) {
 export function attachInput(canvas, program) {
   let heldBits = 0; // pointer buttons reported down to the program
   const touches = new Map(); // pointerId -> position of each finger down
+  const movedFingers = new Set(); // fingers moved since the centre was last sent
   let touchButton = -1; // the GLUT button the fingers hold, -1 none
 
   const position = (e) => {
@@ -63,16 +64,26 @@ export function attachInput(canvas, program) {
     }
   };
 
+  // Fingers report their moves one by one: the centre goes to the program once
+  // all moving fingers have reported, so a two-finger step is one motion event.
+  const sendCentre = () => {
+    if (movedFingers.size && touchButton >= 0) program.motion(...centroid());
+    movedFingers.clear();
+  };
+
   const touchMove = (e) => {
     if (!touches.has(e.pointerId)) return;
     for (const move of movesOf(e)) {
+      if (movedFingers.has(e.pointerId)) sendCentre();
       touches.set(e.pointerId, position(move));
-      if (touchButton >= 0) program.motion(...centroid());
+      movedFingers.add(e.pointerId);
+      if (movedFingers.size === touches.size) sendCentre();
     }
   };
 
   const touchUp = (e) => {
     if (!touches.has(e.pointerId)) return;
+    sendCentre();
     if (touchButton >= 0) program.mouse(touchButton, UP, ...centroid(), 0);
     touchButton = -1; // the remaining fingers do nothing until all are lifted
     touches.delete(e.pointerId);

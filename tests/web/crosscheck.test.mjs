@@ -23,6 +23,8 @@ const SCRIPTS = {
   'F4 boosted, then rotated': ['key:F4', 'drag:1:256,256:306,256:25', 'drag:3:256,256:286,226:30'],
   'F1 panned and rotated': ['key:F1', 'drag:1+2:256,256:296,236:20', 'drag:3:300,300:330,280:20'],
   'F5 icosahedron rotated': ['key:F5', 'drag:3:200,256:260,300:30'],
+  // 150 px a move: beta 0.99 each, the rod's world line swings behind the eye
+  'F4 flicked hard, then rotated': ['key:F4', 'drag:1:50,256:350,256:2', 'drag:3:256,256:226,296:40'],
 };
 
 // Feature colours of the demonstrations. Lit pixels (r = g, no blue, yellow at

@@ -62,6 +62,8 @@ test('a 50-move right drag in F1 puts the clock where v t and gamma put it, howe
   await pressKey(page, 'F1');
   await fastDrag(page, 1, 256, 300, 356, 300, 50);
   await assertClockBoosted(page, BETA_50);
+  await pressKey(page, 'R'); // upper case as lower: reset
+  assert.ok(colourNear(await readCanvas(page), column(0), row(0.5), CYAN, 0), 'R did not reset the boost');
   await page.close();
 });
 
@@ -71,6 +73,27 @@ test('a one-finger touch drag boosts as a left drag does', async () => {
   await touchDrag(page, [path]);
   await assertClockBoosted(page, BETA_50);
   await page.close();
+});
+
+test('a two-finger touch drag rotates the view as a right drag does', async () => {
+  const pictures = [];
+  for (const gesture of ['right drag', 'two fingers']) {
+    const { page } = await openPage(browser);
+    await pressKey(page, 'F4');
+    if (gesture === 'right drag') {
+      await drag(page, [3], 256, 256, 296, 286, 20);
+    } else {
+      // both fingers move 2 px right and 1.5 px down a step: the centre as the pointer above
+      const finger = (x, y) => Array.from({ length: 21 }, (_, i) => [x + 2 * i, y + Math.trunc((30 * i) / 20)]);
+      await touchDrag(page, [finger(226, 256), finger(286, 256)]);
+    }
+    const image = await readCanvas(page);
+    pictures.push(Array.from({ length: 512 * 512 }, (_, i) => image.at(i % 512, Math.floor(i / 512)).join()));
+    await page.close();
+  }
+  const differing = pictures[0].filter((p, i) => p !== pictures[1][i]).length;
+  assert.ok(pictures[0].some((p) => p !== pictures[0][0]), 'blank picture');
+  assert.equal(differing, 0, `${differing} pixels differ between a right drag and a two-finger drag`);
 });
 
 test('F2: after a boost the rod crosses the space axis at +-1/gamma', async () => {
