@@ -4,7 +4,8 @@
 // GL_NORMALIZE, so boosted faces brighten and dim as on the desktop), and
 // primitives assembled into triangles for WebGL. Wide lines become screen-space
 // rectangles after clipping in homogeneous coordinates (the near plane too: a
-// fast boost swings a world line behind the eye); points become squares.
+// fast boost swings a world line behind the eye); points go to WebGL as points
+// of the point size (squares, dropped when their centre is clipped).
 #include "web/webgl.h"
 
 #include <GL/gl.h>
@@ -48,7 +49,9 @@ struct Vertex {
 };
 GLenum primitiveMode = GL_POINTS;
 std::vector<Vertex> primitiveVertices;
-std::vector<float> batch; // triangles waiting for the next flush
+std::vector<float> batch; // primitives waiting for the next flush, all of one kind
+bool batchHoldsPoints = false;
+float batchPointSize = 1.0f;
 
 std::vector<Matrix>& currentStack() {
     return matrixMode == GL_PROJECTION ? projectionStack : modelviewStack;
@@ -117,12 +120,35 @@ void litColour(const Matrix& modelview, float out[4]) {
     out[3] = clamp01(materialDiffuse[3]);
 }
 
+void flushBatch() {
+    if (batch.empty()) {
+        return;
+    }
+    const int count = static_cast<int>(batch.size() / floatsPerVertex);
+    if (batchHoldsPoints) {
+        webglDrawPoints(batch.data(), count, batchPointSize);
+    } else {
+        webglDrawTriangles(batch.data(), count);
+    }
+    batch.clear();
+}
+
+// Primitives keep their order: a change between points and triangles flushes.
+void batchAs(bool points) {
+    if (points != batchHoldsPoints || (points && pointSize != batchPointSize)) {
+        flushBatch();
+        batchHoldsPoints = points;
+        batchPointSize = pointSize;
+    }
+}
+
 void emit(const float position[4], const float colour[4]) {
     batch.insert(batch.end(), position, position + 4);
     batch.insert(batch.end(), colour, colour + 4);
 }
 
 void emitTriangle(const Vertex& a, const Vertex& b, const Vertex& c) {
+    batchAs(false);
     emit(a.clip, a.colour);
     emit(b.clip, b.colour);
     emit(c.clip, c.colour);
@@ -146,6 +172,7 @@ void emitWindowQuad(const WindowPoint corners[4], const float* colours[4]) {
         ndc[i][2] = corners[i].z;
         ndc[i][3] = 1.0f;
     }
+    batchAs(false);
     const int order[6] = {0, 1, 2, 0, 2, 3};
     for (int i : order) {
         emit(ndc[i], colours[i]);
@@ -202,21 +229,10 @@ void emitLine(Vertex a, Vertex b) {
     emitWindowQuad(corners, colours);
 }
 
-// A point pointSize pixels square, dropped when outside the clip volume.
+// A point pointSize pixels square about its vertex, as WebGL draws points.
 void emitPoint(const Vertex& v) {
-    for (int axis = 0; axis < 3; ++axis) {
-        if (std::fabs(v.clip[axis]) > v.clip[3]) {
-            return;
-        }
-    }
-    const WindowPoint c = toWindow(v.clip);
-    const float h = 0.5f * pointSize;
-    const WindowPoint corners[4] = {{c.x - h, c.y - h, c.z},
-                                    {c.x + h, c.y - h, c.z},
-                                    {c.x + h, c.y + h, c.z},
-                                    {c.x - h, c.y + h, c.z}};
-    const float* colours[4] = {v.colour, v.colour, v.colour, v.colour};
-    emitWindowQuad(corners, colours);
+    batchAs(true);
+    emit(v.clip, v.colour);
 }
 
 void assemblePrimitive() {
@@ -260,13 +276,6 @@ void assemblePrimitive() {
         break;
     default:
         break;
-    }
-}
-
-void flushBatch() {
-    if (!batch.empty()) {
-        webglDrawTriangles(batch.data(), static_cast<int>(batch.size() / floatsPerVertex));
-        batch.clear();
     }
 }
 

@@ -5,6 +5,7 @@
 //   webMotion(x, y)                            one call per pointer move, none lost
 //   webKeyboard(key, modifiers), webSpecial(key, modifiers)
 //   webResize(width, height)                   full screen and back
+//   webRedraw()                                one frame now (the benchmark times it)
 // 'q' and Esc only redraw: a page has nothing to exit to.
 #include "web/webgl.h"
 
@@ -161,6 +162,11 @@ EMSCRIPTEN_KEEPALIVE void webSpecial(int key, int modifiers) {
 
 EMSCRIPTEN_KEEPALIVE void webResize(int width, int height) {
     setWindowSize(width, height);
+}
+
+EMSCRIPTEN_KEEPALIVE void webRedraw() {
+    redisplayPending = true;
+    runFrame();
 }
 
 } // extern "C"

@@ -15,13 +15,16 @@ const printLine = (text) => {
   if (captured) captured.push(text);
 };
 
-// For scripts that drive the page (tests, the benchmark): frames drawn so far.
-const demo = { module: null, frames: 0 };
+// For scripts that drive the page (tests, the benchmark): frames drawn so far
+// and when the first one was done, in ms from the start of navigation.
+const demo = { module: null, frames: 0, firstFrameMs: null };
 window.lorentzDemo = demo;
 
-const module = await createLorentzDemo({
-  canvas, print: printLine, printErr: printLine, onFrame: () => { demo.frames += 1; },
-});
+const countFrame = () => {
+  demo.frames += 1;
+  if (demo.firstFrameMs === null) demo.firstFrameMs = performance.now();
+};
+const module = await createLorentzDemo({ canvas, print: printLine, printErr: printLine, onFrame: countFrame });
 demo.module = module;
 
 // 'h' prints the help on the console, as on the desktop, and shows it here.

@@ -16,7 +16,7 @@ add_executable(lorentz-demo src/app/main.cpp)
 target_compile_options(lorentz-demo PRIVATE -Wall -Wextra -Wpedantic)
 target_link_libraries(lorentz-demo PRIVATE lorentz)
 set_target_properties(lorentz-demo PROPERTIES SUFFIX .js)
-set(webExports _main,_webMouse,_webMotion,_webKeyboard,_webSpecial,_webResize)
+set(webExports _main,_webMouse,_webMotion,_webKeyboard,_webSpecial,_webResize,_webRedraw)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=${webExports} -sINCOMING_MODULE_JS_API=print,printErr,canvas,onFrame

@@ -5,6 +5,8 @@
 extern "C" {
 // Triangles of 8 floats a vertex: clip-space x y z w, colour r g b a.
 void webglDrawTriangles(const float* vertices, int vertexCount);
+// Points of size pixels, square, in the same vertex layout.
+void webglDrawPoints(const float* vertices, int vertexCount, float size);
 void webglClearColour(float r, float g, float b, float a);
 void webglClear(int colour, int depth);
 void webglDepthTest(int on);

@@ -20,8 +20,8 @@ mergeInto(LibraryManager.library, {
       alpha: false, antialias: false, depth: true, preserveDrawingBuffer: true,
     });
     const vertexSource =
-      'attribute vec4 position; attribute vec4 colour; varying vec4 vColour;' +
-      'void main() { gl_Position = position; vColour = colour; }';
+      'attribute vec4 position; attribute vec4 colour; uniform float pointSize; varying vec4 vColour;' +
+      'void main() { gl_Position = position; gl_PointSize = pointSize; vColour = colour; }';
     const fragmentSource =
       'precision mediump float; varying vec4 vColour;' +
       'void main() { gl_FragColor = vColour; }';
@@ -44,6 +44,7 @@ mergeInto(LibraryManager.library, {
     gl.vertexAttribPointer(0, 4, gl.FLOAT, false, 32, 0);
     gl.vertexAttribPointer(1, 4, gl.FLOAT, false, 32, 16);
     gl.depthFunc(gl.LESS);
+    lorentzGL.pointSize = gl.getUniformLocation(program, 'pointSize');
     lorentzGL.gl = gl;
     lorentzGL.canvas = canvas;
   },
@@ -63,6 +64,15 @@ mergeInto(LibraryManager.library, {
     gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
                   gl.STREAM_DRAW);
     gl.drawArrays(gl.TRIANGLES, 0, vertexCount);
+  },
+
+  webglDrawPoints__deps: ['$lorentzGL'],
+  webglDrawPoints: function (vertices, vertexCount, size) {
+    const gl = lorentzGL.gl;
+    gl.uniform1f(lorentzGL.pointSize, size);
+    gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
+                  gl.STREAM_DRAW);
+    gl.drawArrays(gl.POINTS, 0, vertexCount);
   },
 
   webglClearColour__deps: ['$lorentzGL'],

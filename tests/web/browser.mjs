@@ -12,7 +12,7 @@ export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 const ROOT = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const PAGE = resolve(process.env.LORENTZ_WEB_PAGE || join(ROOT, 'build-web/lorentz-demo.html'));
 
-export async function launchBrowser() {
+export async function launchBrowser(extraArgs = []) {
   if (!existsSync(CHROMIUM)) throw new Error(`no Chromium at ${CHROMIUM} (apt-get install chromium)`);
   if (!existsSync(PAGE)) throw new Error(`no page at ${PAGE} (scripts/web.sh --build)`);
   const profile = mkdtempSync(join(tmpdir(), 'lorentz-chromium-'));
@@ -22,7 +22,7 @@ export async function launchBrowser() {
     userDataDir: profile,
     args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--disable-quic', '--no-first-run', '--window-size=800,900'],
+      '--disable-quic', '--no-first-run', '--window-size=800,900', ...extraArgs],
   });
   browser.on('disconnected', () => {
     try {
