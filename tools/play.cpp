@@ -2,11 +2,13 @@
 // its window as a binary PPM: the desktop half of the cross-check that holds
 // the web page to the same picture. Steps, one argument each:
 //   key:NAME                       a keysym name (F1, r, q, ...)
-//   drag:B[+B]:x0,y0:x1,y1:steps   X buttons held (1 left, 2 middle, 3 right)
+//   drag:B[+B]:x0,y0:x1,y1:steps   X buttons held (1 left, 2 middle, 3 right);
+//                                  "shift+" first holds Shift from before the presses
 // Usage: lorentz-play PROGRAM OUT.ppm STEP...
 #include "xdriver.h"
 
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -29,11 +31,16 @@ bool playDrag(DemoSession& s, const std::string& spec) {
         !(in >> x0 >> sep >> y0 >> sep >> x1 >> sep >> y1 >> sep >> steps)) {
         return false;
     }
+    KeySym modifier = 0;
     std::istringstream names(held);
     for (std::string b; std::getline(names, b, '+');) {
-        buttons.push_back(std::stoi(b));
+        if (b == "shift") {
+            modifier = XK_Shift_L;
+        } else {
+            buttons.push_back(std::stoi(b));
+        }
     }
-    drag(s, buttons, x0, y0, x1, y1, steps);
+    drag(s, buttons, x0, y0, x1, y1, steps, modifier);
     return true;
 }
 

@@ -18,7 +18,7 @@ const inlineModule = (name) => read(name)
 const parts = {
   '<!-- style -->': `<style>\n${read('page.css')}</style>`,
   '<!-- program -->': `<script>\n${scriptSafe(readFileSync(programPath, 'utf8'))}</script>`,
-  '<!-- page -->': `<script type="module">\n${scriptSafe(['input.js', 'page.js'].map(inlineModule).join('\n'))}</script>`,
+  '<!-- page -->': `<script type="module">\n${scriptSafe(['input.js', 'panel.js', 'page.js'].map(inlineModule).join('\n'))}</script>`,
 };
 let page = read('page.html');
 for (const [marker, content] of Object.entries(parts)) {

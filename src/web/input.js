@@ -3,6 +3,9 @@
 //          the press, the wheel as buttons 3 and 4; every coalesced pointer
 //          move is one motion event, so a fast drag loses no boost steps
 //   touch: one finger drags as the left button, two fingers as the right
+//   one pointer for every gesture: the left button (one finger) may instead
+//          give what the right, middle, both left and middle (with Shift), or
+//          the fifth button give on the desktop
 //   keys:  F1-F12 (taken from the browser), Shift/Ctrl/Alt as special keys
 //          112-117, arrows and paging keys, and characters as ASCII codes
 
@@ -16,15 +19,27 @@ const SPECIAL_KEYS = {
   ShiftLeft: 112, ShiftRight: 113, ControlLeft: 114, ControlRight: 115, AltLeft: 116, AltRight: 117,
 };
 const CHARACTER_KEYS = { Enter: 13, Backspace: 8, Tab: 9, Escape: 27, Delete: 127 };
+const SHIFT = 1;
+// what a left drag (one finger) presses, by the page's drag mode: GLUT buttons
+// in order of pressing, and whether Shift is held at the presses
+export const LEFT_DRAG_GESTURES = {
+  boost: { buttons: [0], shift: false },
+  rotate: { buttons: [2], shift: false },
+  pan: { buttons: [0, 1], shift: false },
+  'depth-pan': { buttons: [0, 1], shift: true },
+  turnaround: { buttons: [1], shift: false },
+  roll: { buttons: [5], shift: false },
+};
 
 function modifiersOf(e) {
   return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 }
 
 // program: { mouse(button, state, x, y, modifiers), motion(x, y), keyboard(key, modifiers),
-//            special(key, modifiers) }
-export function attachInput(canvas, program) {
+//            special(key, modifiers) }; leftDragMode(): a key of LEFT_DRAG_GESTURES
+export function attachInput(canvas, program, leftDragMode = () => 'boost') {
   let heldBits = 0; // pointer buttons reported down to the program
+  let leftGesture = null; // what the left button (one finger) holds down
   const touches = new Map(); // pointerId -> position of each finger down
   const movedFingers = new Set(); // fingers moved since the centre was last sent
   let touchButton = -1; // the GLUT button the fingers hold, -1 none
@@ -34,12 +49,28 @@ export function attachInput(canvas, program) {
     return [Math.floor(e.clientX - box.left), Math.floor(e.clientY - box.top)];
   };
 
+  // The left button presses the buttons of the chosen gesture, and lets them go.
+  const pressLeft = (x, y, modifiers) => {
+    leftGesture = LEFT_DRAG_GESTURES[leftDragMode()] || LEFT_DRAG_GESTURES.boost;
+    const held = modifiers | (leftGesture.shift ? SHIFT : 0);
+    for (const button of leftGesture.buttons) program.mouse(button, DOWN, x, y, held);
+  };
+  const releaseLeft = (x, y, modifiers) => {
+    if (!leftGesture) return;
+    const held = modifiers | (leftGesture.shift ? SHIFT : 0);
+    for (const button of [...leftGesture.buttons].reverse()) program.mouse(button, UP, x, y, held);
+    leftGesture = null;
+  };
+
   const syncButtons = (e) => {
     const [x, y] = position(e);
     for (const [bit, button] of BUTTON_OF_BIT) {
       if ((e.buttons & bit) !== (heldBits & bit)) {
         heldBits ^= bit;
-        program.mouse(button, heldBits & bit ? DOWN : UP, x, y, modifiersOf(e));
+        const down = (heldBits & bit) !== 0;
+        if (button !== 0) program.mouse(button, down ? DOWN : UP, x, y, modifiersOf(e));
+        else if (down) pressLeft(x, y, modifiersOf(e));
+        else releaseLeft(x, y, modifiersOf(e));
       }
     }
   };
@@ -56,9 +87,9 @@ export function attachInput(canvas, program) {
     touches.set(e.pointerId, position(e));
     if (touches.size === 1) {
       touchButton = 0;
-      program.mouse(0, DOWN, ...centroid(), 0);
+      pressLeft(...centroid(), 0);
     } else if (touches.size === 2 && touchButton === 0) {
-      program.mouse(0, UP, ...centroid(), 0);
+      releaseLeft(...centroid(), 0);
       touchButton = 2;
       program.mouse(2, DOWN, ...centroid(), 0);
     }
@@ -84,7 +115,8 @@ export function attachInput(canvas, program) {
   const touchUp = (e) => {
     if (!touches.has(e.pointerId)) return;
     sendCentre();
-    if (touchButton >= 0) program.mouse(touchButton, UP, ...centroid(), 0);
+    if (touchButton === 0) releaseLeft(...centroid(), 0);
+    else if (touchButton > 0) program.mouse(touchButton, UP, ...centroid(), 0);
     touchButton = -1; // the remaining fingers do nothing until all are lifted
     touches.delete(e.pointerId);
   };

@@ -1,7 +1,9 @@
 // The page around the program: starts it on the canvas, passes the browser's
-// input to it, sends its console lines to the browser console, and shows the
-// help on the page ('h' or the Help button) and the canvas full screen.
+// input to it, sends its console lines to the browser console, refreshes the
+// teaching panel after every frame, and shows the help on the page ('h' or
+// the Help button) and the canvas full screen.
 import { attachInput } from './input.js';
+import { attachPanel } from './panel.js';
 
 const canvas = document.getElementById('canvas');
 const stage = document.getElementById('stage');
@@ -20,9 +22,11 @@ const printLine = (text) => {
 const demo = { module: null, frames: 0, firstFrameMs: null };
 window.lorentzDemo = demo;
 
+let refreshPanel = null;
 const countFrame = () => {
   demo.frames += 1;
   if (demo.firstFrameMs === null) demo.firstFrameMs = performance.now();
+  if (refreshPanel) refreshPanel();
 };
 const module = await createLorentzDemo({ canvas, print: printLine, printErr: printLine, onFrame: countFrame });
 demo.module = module;
@@ -37,6 +41,9 @@ function showHelp(modifiers) {
   helpButton.setAttribute('aria-expanded', 'true');
 }
 
+const dragMode = document.getElementById('drag-mode');
+refreshPanel = attachPanel(module, printLine);
+
 attachInput(canvas, {
   mouse: (button, state, x, y, modifiers) => module._webMouse(button, state, x, y, modifiers),
   motion: (x, y) => module._webMotion(x, y),
@@ -45,7 +52,7 @@ attachInput(canvas, {
     else module._webKeyboard(key, modifiers);
   },
   special: (key, modifiers) => module._webSpecial(key, modifiers),
-});
+}, () => dragMode.value);
 
 helpButton.addEventListener('click', () => {
   if (helpPanel.hidden) {

@@ -1,0 +1,30 @@
+// Numbers a teacher reads off the pictures, from the boost and the twin events:
+// velocities as drawn, Lorentz factors, the twins' proper times, and the
+// rotation that boosts in different directions leave behind (Thomas-Wigner).
+// Pure functions: no OpenGL, no state.
+#pragma once
+
+#include "relativity/matrix4.h"
+
+// Demonstrations 1-3 (x space, y time): dx/dt of a world line at rest in the
+// scene once drawn through boost, with the sign the picture shows.
+double drawnVelocityX(const Matrix4& boost);
+
+// The time a clock at rest takes per unit of proper time, as drawn: its end
+// at t = 1 lands at t = gamma.
+double drawnGammaX(const Matrix4& boost);
+
+// Proper time of the traveller out to (x, t) and back to (0, reunionT): the
+// two legs' sqrt(t^2 - x^2) + sqrt((reunionT - t)^2 - x^2).
+double travellerProperTime(double x, double t, double reunionT);
+
+// Demonstration 4 (x, y space, z time): the accumulated boost written as a
+// pure boost times a rotation of the two space axes, boost = B(v) R.
+struct BoostParts {
+    double velocityX; // v: how things at rest are shown moving, in units of c
+    double velocityY;
+    double speed; // |v|
+    double gamma;
+    double rotationDegrees; // R's angle, counter-clockwise from +x towards +y
+};
+BoostParts splitBoost(const Matrix4& boost);

@@ -1,0 +1,101 @@
+// Readouts against closed forms: velocities read back with their sign, the
+// twins' proper times, and the Thomas-Wigner rotation of two perpendicular
+// boosts, cos(angle) = (g1 + g2) / (1 + g1 g2).
+#include "relativity/matrix4.h"
+#include "relativity/readouts.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+const double pi = 3.14159265358979323846;
+
+Matrix4 boostAlong(double nx, double ny, double beta) {
+    Matrix4 m;
+    makeBoost(nx, ny, beta, lorentzFactor(beta), m);
+    return m;
+}
+
+// a drag step in demonstration 4: the new boost acts after the old one
+void step(Matrix4& total, double nx, double ny, double beta) {
+    multiplyMatrix4(boostAlong(nx, ny, beta), total, total);
+}
+
+const Matrix4 identity = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
+} // namespace
+
+TEST(Readouts, VelocityAsDrawnKeepsItsSignAndComposes) {
+    for (double beta : {0.6, -0.6, 0.01, -0.99}) {
+        Matrix4 m;
+        makeBoostX(beta, lorentzFactor(beta), m);
+        EXPECT_NEAR(drawnVelocityX(m), beta, 1e-15);
+        EXPECT_NEAR(drawnGammaX(m), lorentzFactor(beta), 1e-12);
+    }
+    Matrix4 total = identity, s;
+    makeBoostX(0.01, lorentzFactor(0.01), s);
+    for (int i = 0; i < 50; ++i) {
+        multiplyMatrix4(s, total, total);
+    }
+    EXPECT_NEAR(drawnVelocityX(total), std::tanh(50 * std::atanh(0.01)), 1e-13);
+}
+
+TEST(Readouts, TravellerAgesLessThanTheHomeTwin) {
+    EXPECT_NEAR(travellerProperTime(0.6, 1.0, 2.0), 1.6, 1e-15);
+    EXPECT_NEAR(travellerProperTime(0.0, 1.0, 2.0), 2.0, 1e-15);
+    EXPECT_NEAR(travellerProperTime(0.3, 0.5, 2.0), std::sqrt(0.16) + std::sqrt(2.16), 1e-15);
+}
+
+TEST(Readouts, PerpendicularBoostsLeaveTheWignerRotation) {
+    for (auto [b1, b2] : {std::pair{0.6, 0.8}, {0.3, 0.3}, {0.99, 0.5}, {0.05, 0.9}}) {
+        const double g1 = lorentzFactor(b1), g2 = lorentzFactor(b2);
+        Matrix4 total = identity;
+        step(total, 1, 0, b1); // along x, then along y
+        step(total, 0, 1, b2);
+        const BoostParts p = splitBoost(total);
+        EXPECT_NEAR(std::cos(p.rotationDegrees * pi / 180), (g1 + g2) / (1 + g1 * g2), 1e-12);
+        EXPECT_NEAR(p.velocityX, b1 / g2, 1e-12); // the first velocity, seen from the second frame
+        EXPECT_NEAR(p.velocityY, b2, 1e-12);
+        EXPECT_NEAR(p.gamma, g1 * g2, 1e-9);
+        EXPECT_NEAR(p.speed, std::sqrt(1 - 1 / (g1 * g1 * g2 * g2)), 1e-12);
+
+        // the other order turns the other way
+        Matrix4 swapped = identity;
+        step(swapped, 0, 1, b2);
+        step(swapped, 1, 0, b1);
+        EXPECT_NEAR(splitBoost(swapped).rotationDegrees, -p.rotationDegrees, 1e-9);
+    }
+}
+
+TEST(Readouts, BoostsAlongOneLineLeaveNoRotation) {
+    const double nx = 0.6, ny = -0.8;
+    Matrix4 total = identity;
+    step(total, nx, ny, 0.7);
+    step(total, nx, ny, -0.3);
+    const BoostParts p = splitBoost(total);
+    const double v = (0.7 - 0.3) / (1 - 0.21);
+    EXPECT_NEAR(p.velocityX, v * nx, 1e-12);
+    EXPECT_NEAR(p.velocityY, v * ny, 1e-12);
+    EXPECT_NEAR(p.rotationDegrees, 0.0, 1e-12);
+
+    step(total, nx, ny, -v); // and back to rest: nothing left at all
+    const BoostParts rest = splitBoost(total);
+    EXPECT_NEAR(rest.speed, 0.0, 1e-13);
+    EXPECT_NEAR(rest.gamma, 1.0, 1e-13);
+    EXPECT_NEAR(rest.rotationDegrees, 0.0, 1e-12);
+}
+
+TEST(Readouts, ClosedLoopOfDragsLeavesAPureRotation) {
+    // a square drawn with the mouse in demonstration 4: 20 px right, up, left, down
+    Matrix4 total = identity;
+    const double directions[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+    for (const auto& d : directions) {
+        for (int i = 0; i < 20; ++i) {
+            step(total, d[0], d[1], 0.01);
+        }
+    }
+    const BoostParts p = splitBoost(total);
+    // second order in the side's rapidity (0.2) for the velocity, as for the angle
+    EXPECT_LT(p.speed, 0.01);
+    EXPECT_GT(std::fabs(p.rotationDegrees), 0.5);
+    EXPECT_LT(std::fabs(p.rotationDegrees), 2.0 * 0.2 * 0.2 * 180 / pi);
+}
