@@ -160,7 +160,8 @@ export function attachInput(canvas, program, leftDragMode = () => 'boost') {
       let key = e.key in CHARACTER_KEYS ? CHARACTER_KEYS[e.key] : e.key.charCodeAt(0);
       if (key > 255) return;
       if (e.ctrlKey && /^[a-z]$/i.test(e.key)) key &= 31; // control codes, as X sends them
-      if (!e.ctrlKey && !e.metaKey && e.target.tagName !== 'BUTTON') e.preventDefault();
+      // Tab still moves the focus: the canvas must not trap keyboard users
+      if (!e.ctrlKey && !e.metaKey && e.key !== 'Tab' && e.target.tagName !== 'BUTTON') e.preventDefault();
       program.keyboard(key, modifiersOf(e));
     }
   });
