@@ -21,10 +21,10 @@ int fail(DemoSession& s, const std::string& why) {
     return 1;
 }
 
-bool playDrag(DemoSession& s, const std::string& spec) {
+bool playDrag(DemoSession& s, const std::string& gesture) {
     std::vector<int> buttons;
     int x0, y0, x1, y1, steps;
-    std::istringstream in(spec);
+    std::istringstream in(gesture);
     std::string held;
     char sep;
     if (!std::getline(in, held, ':') ||

@@ -26,7 +26,6 @@ std::vector<Matrix> modelviewStack(1, identityMatrix);
 std::vector<Matrix> projectionStack(1, identityMatrix);
 GLenum matrixMode = GL_MODELVIEW;
 
-bool depthTest = false;
 bool lighting = false;
 bool light0 = false;
 float lineWidth = 1.0f; // pixels
@@ -283,7 +282,6 @@ void setCapability(GLenum cap, bool on) {
     switch (cap) {
     case GL_DEPTH_TEST:
         flushBatch();
-        depthTest = on;
         webglDepthTest(on ? 1 : 0);
         break;
     case GL_LIGHTING:
