@@ -9,7 +9,7 @@ ensure_packages "${WEB_PACKAGES[@]}"
 
 echo "Building the web page in build-web (a minute the first time)..."
 export NODE_PATH=/usr/share/nodejs # emscripten's JS optimiser finds acorn there
-log=build-web.log # shown only when a step fails
+log=$(mktemp) # shown only when a step fails
 if ! { emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release && cmake --build build-web; } >"$log" 2>&1; then
     cat "$log"
     exit 1

@@ -63,6 +63,18 @@ helpButton.addEventListener('click', () => {
   }
 });
 
+// On screens narrower than the canvas (phones), the canvas takes the width,
+// square; the program's reshape keeps it at 200 px or more.
+const START_SIDE = 512; // CSS pixels
+const layout = document.getElementById('layout');
+function fitCanvasToScreen() {
+  if (document.fullscreenElement) return;
+  const side = Math.min(START_SIDE, Math.floor(layout.clientWidth));
+  if (side !== canvas.width || side !== canvas.height) module._webResize(side, side);
+}
+fitCanvasToScreen();
+window.addEventListener('resize', fitCanvasToScreen);
+
 // Full screen: the canvas takes the screen; the program's reshape holds its
 // rules (200 px minimum, the fixed frustum, the report line) for that size.
 let windowedSize = null;
@@ -76,6 +88,7 @@ document.addEventListener('fullscreenchange', () => {
   } else if (windowedSize) {
     module._webResize(...windowedSize);
     windowedSize = null;
+    fitCanvasToScreen();
   }
   canvas.focus();
 });

@@ -138,13 +138,19 @@ test('lines are 3 px wide in the diagrams and 5 px in the twin paradox', async (
   await page.close();
 });
 
-test('reshape: the canvas never goes below 200 px and each size is reported', async () => {
+test('reshape: never below 200 px, each size reported, the width of a phone taken', async () => {
   const { page, lines } = await openPage(browser);
   await page.evaluate(() => window.lorentzDemo.module._webResize(150, 100));
   await readCanvas(page);
   assert.ok(lines.includes('Entered  Reshape with: 150 100; glutGet: 150 100'), lines.join('\n'));
   assert.ok(lines.includes('Entered  Reshape with: 200 200; glutGet: 200 200'), lines.join('\n'));
   assert.deepEqual(await page.$eval('#canvas', (c) => [c.width, c.height, c.clientWidth]), [200, 200, 200]);
+
+  // a phone's screen: the canvas takes its width (390 less the page's margins), square
+  await page.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
+  await readCanvas(page);
+  assert.deepEqual(await page.$eval('#canvas', (c) => [c.width, c.height]), [366, 366]);
+  assert.ok(lines.includes('Entered  Reshape with: 366 366; glutGet: 366 366'), lines.join('\n'));
   await page.close();
 });
 
