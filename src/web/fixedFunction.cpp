@@ -1,11 +1,8 @@
-// Fixed-function OpenGL 1.x for the browser, as the desktop's GL computes it:
-// single-precision matrix stacks, per-vertex lighting with normals taken through
-// the inverse transpose and never renormalised (the demo runs without
-// GL_NORMALIZE, so boosted faces brighten and dim as on the desktop), and
-// primitives assembled into triangles for WebGL. Wide lines become screen-space
-// rectangles after clipping in homogeneous coordinates (the near plane too: a
-// fast boost swings a world line behind the eye); points go to WebGL as points
-// of the point size (squares, dropped when their centre is clipped).
+// Fixed-function OpenGL 1.x over WebGL, computed as the desktop's GL does it:
+// float matrix stacks, per-vertex lighting with normals never renormalised
+// (no GL_NORMALIZE: boosted faces brighten and dim as on the desktop), wide
+// lines as screen-space rectangles clipped in homogeneous coordinates first
+// (a fast boost swings a world line behind the eye), points as WebGL points.
 #include "web/webgl.h"
 
 #include <GL/gl.h>

@@ -1,13 +1,7 @@
-// One standard for both builds: the desktop program, driven through XTest
-// (lorentz-play), and the page, given the same keys and drags, must draw the
-// same picture: each colour's pixels in one picture have a pixel of that
-// colour within 2 px in the other (the white background aside). A feature
-// moved or missing fails whole. At most 2% of a colour may stray, where
-// primitives cross or overlap: the desktop paints a half-covered pixel at the
-// edge of an anti-aliased line in full, so its lines hide a pixel more of a
-// lattice point lying on them than the page's exact widths do. A colour of
-// fewer than 10 pixels is no feature: for a zero-length wide line (the twin's
-// velocity bar at rest) the desktop draws a dot where GL's rectangle is empty.
+// One standard for both builds: the desktop program through XTest (lorentz-play)
+// and the page, given the same keys and drags, draw the same picture: each
+// colour's pixels have a pixel of that colour within 2 px in the other picture.
+// Allowances where rasterisers differ are explained at their constants.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -17,8 +11,14 @@ import { join } from 'node:path';
 import { launchBrowser, openPage, readCanvas, pressKey, drag } from './browser.mjs';
 
 const TOLERANCE_PX = 2;
+// A feature moved or missing fails whole. At most 2% of a colour may stray
+// where primitives cross or overlap: the desktop paints a half-covered pixel
+// at the edge of an anti-aliased line in full, so its lines hide a pixel more
+// of a lattice point lying on them than the page's exact widths do.
 const STRAY_SHARE = 0.02;
-const SMALLEST_FEATURE = 10; // pixels
+// A colour of fewer pixels is no feature: for a zero-length wide line (the
+// twin's velocity bar at rest) the desktop draws a dot where GL's rectangle is empty.
+const SMALLEST_FEATURE = 10;
 const SCRIPTS = {
   'F1 boosted right': ['key:F1', 'drag:1:256,300:356,300:50'],
   'F2 boosted left': ['key:F2', 'drag:1:356,300:256,300:50'],
