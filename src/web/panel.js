@@ -79,15 +79,16 @@ export function attachPanel(module, log) {
     const q = readQuantities(module);
     for (const [name, element] of rows) {
       const shown = Number.isFinite(q[name]);
-      element.parentElement.hidden = !shown;
+      if (element.parentElement.hidden === shown) element.parentElement.hidden = !shown;
       const text = shown ? format(q[name]) : '';
       if (element.textContent !== text) element.textContent = text;
     }
     if (picker.value !== String(q.demo)) picker.value = String(q.demo);
     const hasVelocityControl = q.demo >= 1 && q.demo <= 3;
     for (const input of velocityInputs) {
-      input.disabled = !hasVelocityControl;
-      if (hasVelocityControl && document.activeElement !== input) input.value = q.velocity.toFixed(2);
+      if (input.disabled === hasVelocityControl) input.disabled = !hasVelocityControl;
+      const value = hasVelocityControl ? q.velocity.toFixed(2) : input.value;
+      if (document.activeElement !== input && input.value !== value) input.value = value;
     }
     const next = `demo=${q.demo}${hasVelocityControl && format(q.velocity) !== '0.0000' ? `&v=${linkVelocity(q.velocity)}` : ''}`;
     if (next !== fragment) {
