@@ -5,7 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
-ensure_npm
+ensure_web_test_modules
 scripts/web.sh --build
-[ -f tests/web/node_modules/.package-lock.json ] || (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
 node tests/web/bench.mjs

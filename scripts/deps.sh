@@ -41,3 +41,14 @@ PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
 ensure_npm() {
     command -v npm >/dev/null 2>&1 || ensure_packages npm
 }
+
+# The page tests' npm packages, from tests/web/package-lock.json; puppeteer-core
+# drives Debian's Chromium and downloads no browser of its own.
+ensure_web_test_modules() {
+    ensure_npm
+    if [ ! -f tests/web/node_modules/.package-lock.json ] ||
+        [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
+        echo "Installing the page tests' npm packages (tests/web/package-lock.json)..."
+        (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
+    fi
+}

@@ -10,15 +10,8 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" \
     "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
-ensure_npm
-
+ensure_web_test_modules
 scripts/web.sh --build
-# puppeteer-core drives Debian's Chromium; it downloads no browser of its own
-if [ ! -f tests/web/node_modules/.package-lock.json ] ||
-    [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
-    echo "Installing the page tests' npm packages (tests/web/package-lock.json)..."
-    (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
-fi
 
 passes=("build:OFF" "build-sanitize:ON")
 [ "${1:-}" = "--quick" ] && passes=("build:OFF")

@@ -6,16 +6,25 @@ mergeInto(LibraryManager.library, {
   $lorentzGL: {
     gl: null,
     canvas: null,
-    clear: [1, 1, 1, 1],
+    // drawing buffer and CSS size alike: one canvas pixel per CSS pixel
+    size: function (canvas, width, height) {
+      canvas.width = width;
+      canvas.height = height;
+      canvas.style.width = width + 'px';
+      canvas.style.height = height + 'px';
+    },
+    // vertices: 8 floats each in the program's memory
+    upload: function (vertices, vertexCount) {
+      const gl = lorentzGL.gl;
+      gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
+                    gl.STREAM_DRAW);
+    },
   },
 
   webglCreateCanvas__deps: ['$lorentzGL'],
   webglCreateCanvas: function (width, height) {
     const canvas = Module['canvas'] || document.getElementById('canvas');
-    canvas.width = width;
-    canvas.height = height;
-    canvas.style.width = width + 'px';
-    canvas.style.height = height + 'px';
+    lorentzGL.size(canvas, width, height);
     const gl = canvas.getContext('webgl', {
       alpha: false, antialias: false, depth: true, preserveDrawingBuffer: true,
     });
@@ -51,27 +60,20 @@ mergeInto(LibraryManager.library, {
 
   webglResizeCanvas__deps: ['$lorentzGL'],
   webglResizeCanvas: function (width, height) {
-    const canvas = lorentzGL.canvas;
-    canvas.width = width;
-    canvas.height = height;
-    canvas.style.width = width + 'px';
-    canvas.style.height = height + 'px';
+    lorentzGL.size(lorentzGL.canvas, width, height);
   },
 
   webglDrawTriangles__deps: ['$lorentzGL'],
   webglDrawTriangles: function (vertices, vertexCount) {
-    const gl = lorentzGL.gl;
-    gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
-                  gl.STREAM_DRAW);
-    gl.drawArrays(gl.TRIANGLES, 0, vertexCount);
+    lorentzGL.upload(vertices, vertexCount);
+    lorentzGL.gl.drawArrays(lorentzGL.gl.TRIANGLES, 0, vertexCount);
   },
 
   webglDrawPoints__deps: ['$lorentzGL'],
   webglDrawPoints: function (vertices, vertexCount, size) {
     const gl = lorentzGL.gl;
     gl.uniform1f(lorentzGL.pointSize, size);
-    gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
-                  gl.STREAM_DRAW);
+    lorentzGL.upload(vertices, vertexCount);
     gl.drawArrays(gl.POINTS, 0, vertexCount);
   },
 

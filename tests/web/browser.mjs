@@ -89,6 +89,11 @@ export async function pressKey(page, name) {
 
 const BUTTON_NAMES = { 1: 'left', 2: 'middle', 3: 'right' };
 
+// Point i of a drag in `steps` moves, at the integer points the desktop tests use.
+function dragPoint(left, top, x0, y0, x1, y1, steps, i) {
+  return { x: left + x0 + Math.trunc(((x1 - x0) * i) / steps), y: top + y0 + Math.trunc(((y1 - y0) * i) / steps) };
+}
+
 // A drag as the desktop tests make it: buttons held (X numbers: 1 left,
 // 2 middle, 3 right), then `steps` separate moves at the same integer points.
 export async function drag(page, xButtons, x0, y0, x1, y1, steps) {
@@ -96,8 +101,8 @@ export async function drag(page, xButtons, x0, y0, x1, y1, steps) {
   await page.mouse.move(left + x0, top + y0);
   for (const b of xButtons) await page.mouse.down({ button: BUTTON_NAMES[b] });
   for (let i = 1; i <= steps; ++i) {
-    await page.mouse.move(left + x0 + Math.trunc(((x1 - x0) * i) / steps),
-      top + y0 + Math.trunc(((y1 - y0) * i) / steps));
+    const { x, y } = dragPoint(left, top, x0, y0, x1, y1, steps, i);
+    await page.mouse.move(x, y);
   }
   for (const b of [...xButtons].reverse()) await page.mouse.up({ button: BUTTON_NAMES[b] });
   await settle(page);
@@ -110,7 +115,7 @@ export async function fastDrag(page, xButton, x0, y0, x1, y1, steps) {
   const client = await page.createCDPSession();
   const button = BUTTON_NAMES[xButton];
   const buttons = { left: 1, right: 2, middle: 4 }[button];
-  const at = (i) => ({ x: left + x0 + Math.trunc(((x1 - x0) * i) / steps), y: top + y0 + Math.trunc(((y1 - y0) * i) / steps) });
+  const at = (i) => dragPoint(left, top, x0, y0, x1, y1, steps, i);
   await client.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at(0), button, buttons, clickCount: 1 });
   const moves = [];
   for (let i = 1; i <= steps; ++i) {
