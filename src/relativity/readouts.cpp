@@ -4,10 +4,14 @@
 #include "relativity/readouts.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 const double degreesPerRadian = 180.0 / 3.14159265358979323846;
-}
+const int fewestDecimals = 4;
+const int mostDecimals = 17; // beyond this a double has no more to say
+} // namespace
 
 double drawnVelocityX(const Matrix4& boost) {
     return boost.m[4] / boost.m[5]; // x from t over t from t
@@ -15,6 +19,24 @@ double drawnVelocityX(const Matrix4& boost) {
 
 double drawnGammaX(const Matrix4& boost) {
     return boost.m[5];
+}
+
+double preciseLorentzFactor(double v) {
+    const double speed = std::fabs(v);
+    return 1.0 / std::sqrt((1.0 - speed) * (1.0 + speed)); // 1 - speed is exact near 1
+}
+
+int velocityDecimals(double v, double gamma, double relativeTolerance) {
+    for (int decimals = fewestDecimals; decimals <= mostDecimals; ++decimals) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.*f", decimals, v);
+        const double back = std::strtod(text, nullptr);
+        if (std::fabs(back) < 1.0 &&
+            std::fabs(preciseLorentzFactor(back) - gamma) <= relativeTolerance * gamma) {
+            return decimals;
+        }
+    }
+    return -1;
 }
 
 double travellerProperTime(double x, double t, double reunionT) {

@@ -14,6 +14,15 @@ double drawnVelocityX(const Matrix4& boost);
 // at t = 1 lands at t = gamma.
 double drawnGammaX(const Matrix4& boost);
 
+// 1 / sqrt((1 - v)(1 + v)): the Lorentz factor without the cancellation of
+// 1 - v^2 close to c, where it keeps the factor to rounding for any |v| < 1.
+double preciseLorentzFactor(double v);
+
+// Decimals (4 to 17) with which v, written out and read back, gives a Lorentz
+// factor within relativeTolerance of gamma; -1 when no decimal number below 1
+// carries it (rapidity then does).
+int velocityDecimals(double v, double gamma, double relativeTolerance);
+
 // Proper time of the traveller out to (x, t) and back to (0, reunionT): the
 // two legs' sqrt(t^2 - x^2) + sqrt((reunionT - t)^2 - x^2).
 double travellerProperTime(double x, double t, double reunionT);

@@ -1,24 +1,31 @@
 // Assembles the one-file page: page.html with the style, the compiled program
 // (its WebAssembly inlined by the build) and the page's ES modules put inside.
-// The modules share one module script: their relative imports are dropped and
-// their exports become plain declarations, in the order given.
+// The modules share one module script, in the order given: each but the last
+// runs in a scope of its own and hands on only what it exports; their
+// relative imports are dropped, as the names are then in scope.
 // Usage: node assemble.mjs lorentz-demo.js out.html
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = dirname(fileURLToPath(import.meta.url));
+const MODULES = ['link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'present.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
-const inlineModule = (name) => read(name)
-  .replace(/^import .* from '\.\/.*';\n/gm, '')
-  .replace(/^export /gm, '');
+
+function inlineModule(name, isLast) {
+  const source = read(name).replace(/^import .* from '\.\/.*';\n/gm, '');
+  const exported = [...source.matchAll(/^export (?:async )?(?:function|const|let|class) (\w+)/gm)].map((m) => m[1]);
+  const body = source.replace(/^export /gm, '');
+  if (isLast) return body;
+  return `const { ${exported.join(', ')} } = (() => {\n${body}\nreturn { ${exported.join(', ')} };\n})();\n`;
+}
 
 const parts = {
   '<!-- style -->': `<style>\n${read('page.css')}</style>`,
   '<!-- program -->': `<script>\n${scriptSafe(readFileSync(programPath, 'utf8'))}</script>`,
-  '<!-- page -->': `<script type="module">\n${scriptSafe(['input.js', 'panel.js', 'page.js'].map(inlineModule).join('\n'))}</script>`,
+  '<!-- page -->': `<script type="module">\n${scriptSafe(MODULES.map((m, i) => inlineModule(m, i === MODULES.length - 1)).join('\n'))}</script>`,
 };
 let page = read('page.html');
 for (const [marker, content] of Object.entries(parts)) {

@@ -3,6 +3,9 @@
 // (no GL_NORMALIZE: boosted faces brighten and dim as on the desktop), wide
 // lines as screen-space rectangles clipped in homogeneous coordinates first
 // (a fast boost swings a world line behind the eye), points as WebGL points.
+// Sizes the program gives in pixels are CSS pixels: the layer scales them by
+// the screen's pixel ratio, and draws colours from the page's palette.
+#include "web/palette.h"
 #include "web/webgl.h"
 
 #include <GL/gl.h>
@@ -25,9 +28,12 @@ GLenum matrixMode = GL_MODELVIEW;
 
 bool lighting = false;
 bool light0 = false;
-float lineWidth = 1.0f; // pixels
-float pointSize = 1.0f; // pixels
-int viewport[4] = {0, 0, 0, 0};
+float lineWidth = 1.0f;                          // pixels
+float pointSize = 1.0f;                          // pixels
+float pixelRatio = 1.0f;                         // device pixels per CSS pixel
+int viewport[4] = {0, 0, 0, 0};                  // as the program set it, CSS pixels
+int deviceViewport[4] = {0, 0, 0, 0};            // the same in device pixels
+float clearColour[4] = {0.0f, 0.0f, 0.0f, 0.0f}; // as the program set it
 
 // OpenGL's start values for LIGHT0 and the material
 float lightAmbient[4] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -131,10 +137,11 @@ void flushBatch() {
 
 // Primitives keep their order: a change between points and triangles flushes.
 void batchAs(bool points) {
-    if (points != batchHoldsPoints || (points && pointSize != batchPointSize)) {
+    const float size = pointSize * pixelRatio;
+    if (points != batchHoldsPoints || (points && size != batchPointSize)) {
         flushBatch();
         batchHoldsPoints = points;
-        batchPointSize = pointSize;
+        batchPointSize = size;
     }
 }
 
@@ -156,15 +163,16 @@ struct WindowPoint {
 };
 
 WindowPoint toWindow(const float clip[4]) {
-    return {viewport[0] + (clip[0] / clip[3] + 1.0f) * 0.5f * viewport[2],
-            viewport[1] + (clip[1] / clip[3] + 1.0f) * 0.5f * viewport[3], clip[2] / clip[3]};
+    const int* v = deviceViewport;
+    return {v[0] + (clip[0] / clip[3] + 1.0f) * 0.5f * v[2],
+            v[1] + (clip[1] / clip[3] + 1.0f) * 0.5f * v[3], clip[2] / clip[3]};
 }
 
 void emitWindowQuad(const WindowPoint corners[4], const float* colours[4]) {
     float ndc[4][4];
     for (int i = 0; i < 4; ++i) {
-        ndc[i][0] = (corners[i].x - viewport[0]) * 2.0f / viewport[2] - 1.0f;
-        ndc[i][1] = (corners[i].y - viewport[1]) * 2.0f / viewport[3] - 1.0f;
+        ndc[i][0] = (corners[i].x - deviceViewport[0]) * 2.0f / deviceViewport[2] - 1.0f;
+        ndc[i][1] = (corners[i].y - deviceViewport[1]) * 2.0f / deviceViewport[3] - 1.0f;
         ndc[i][2] = corners[i].z;
         ndc[i][3] = 1.0f;
     }
@@ -216,7 +224,8 @@ void emitLine(Vertex a, Vertex b) {
     if (length < 1e-6f) {
         return;
     }
-    const float ox = -dy / length * 0.5f * lineWidth, oy = dx / length * 0.5f * lineWidth;
+    const float halfWidth = 0.5f * lineWidth * pixelRatio;
+    const float ox = -dy / length * halfWidth, oy = dx / length * halfWidth;
     const WindowPoint corners[4] = {{p.x + ox, p.y + oy, p.z},
                                     {p.x - ox, p.y - oy, p.z},
                                     {q.x - ox, q.y - oy, q.z},
@@ -275,6 +284,23 @@ void assemblePrimitive() {
     }
 }
 
+int toDevice(int cssPixels) {
+    return static_cast<int>(std::lround(cssPixels * pixelRatio));
+}
+
+void sendViewport() {
+    for (int i = 0; i < 4; ++i) {
+        deviceViewport[i] = toDevice(viewport[i]);
+    }
+    webglViewport(deviceViewport[0], deviceViewport[1], deviceViewport[2], deviceViewport[3]);
+}
+
+void sendClearColour() {
+    float shown[3];
+    paletteColour(clearColour, shown);
+    webglClearColour(shown[0], shown[1], shown[2], clearColour[3]);
+}
+
 void setCapability(GLenum cap, bool on) {
     switch (cap) {
     case GL_DEPTH_TEST:
@@ -297,10 +323,29 @@ void finishFrame() {
     flushBatch();
 }
 
+void setPixelRatio(float ratio) {
+    flushBatch();
+    pixelRatio = ratio;
+    sendViewport();
+}
+
+int deviceSize(int cssPixels) {
+    return toDevice(cssPixels);
+}
+
+void showPalette(int palette) {
+    setPalette(palette);
+    sendClearColour();
+}
+
 extern "C" {
 
 void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
-    webglClearColour(r, g, b, a);
+    clearColour[0] = r;
+    clearColour[1] = g;
+    clearColour[2] = b;
+    clearColour[3] = a;
+    sendClearColour();
 }
 
 void glClear(GLbitfield mask) {
@@ -324,7 +369,7 @@ void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
     viewport[1] = y;
     viewport[2] = width;
     viewport[3] = height;
-    webglViewport(x, y, width, height);
+    sendViewport();
 }
 
 void glLineWidth(GLfloat width) {
@@ -509,9 +554,8 @@ void glEnd(void) {
 }
 
 void glColor3f(GLfloat r, GLfloat g, GLfloat b) {
-    currentColour[0] = r;
-    currentColour[1] = g;
-    currentColour[2] = b;
+    const float asked[3] = {r, g, b};
+    paletteColour(asked, currentColour);
     currentColour[3] = 1.0f;
 }
 

@@ -4,8 +4,11 @@
 //   webMouse(button, state, x, y, modifiers)   GLUT buttons 0 left, 1 middle, 2 right
 //   webMotion(x, y)                            one call per pointer move, none lost
 //   webKeyboard(key, modifiers), webSpecial(key, modifiers)
-//   webResize(width, height)                   full screen and back
+//   webResize(width, height)                   full screen and back, CSS pixels
+//   webSetPixelRatio(ratio)                    device pixels per CSS pixel, 1 to 3
+//   webSetPalette(palette)                     0 desktop, 1 high contrast, 2 dark
 //   webRedraw()                                one frame now (the benchmark times it)
+// Sizes and positions are CSS pixels: the program never sees the pixel ratio.
 // 'q' and Esc only redraw: a page has nothing to exit to.
 #include "web/webgl.h"
 
@@ -14,6 +17,8 @@
 
 namespace {
 const unsigned char escapeKey = 27;
+const double minPixelRatio = 1.0;
+const double maxPixelRatio = 3.0; // sharper is no longer visible, only slower
 
 int windowWidth = 300; // pixels, GLUT's default until glutInitWindowSize
 int windowHeight = 300;
@@ -51,7 +56,7 @@ void setWindowSize(int width, int height) {
     }
     windowWidth = width;
     windowHeight = height;
-    webglResizeCanvas(width, height);
+    webglResizeCanvas(width, height, deviceSize(width), deviceSize(height));
     reshapePending = true;
 }
 } // namespace
@@ -68,7 +73,7 @@ void glutInitWindowSize(int width, int height) {
 void glutInitDisplayMode(unsigned int) {}
 
 int glutCreateWindow(const char*) {
-    webglCreateCanvas(windowWidth, windowHeight);
+    webglCreateCanvas(windowWidth, windowHeight, deviceSize(windowWidth), deviceSize(windowHeight));
     reshapePending = true;
     return 1;
 }
@@ -162,6 +167,20 @@ EMSCRIPTEN_KEEPALIVE void webSpecial(int key, int modifiers) {
 
 EMSCRIPTEN_KEEPALIVE void webResize(int width, int height) {
     setWindowSize(width, height);
+}
+
+EMSCRIPTEN_KEEPALIVE void webSetPixelRatio(double ratio) {
+    if (!(ratio >= minPixelRatio)) {
+        ratio = minPixelRatio;
+    }
+    setPixelRatio(static_cast<float>(ratio < maxPixelRatio ? ratio : maxPixelRatio));
+    webglResizeCanvas(windowWidth, windowHeight, deviceSize(windowWidth), deviceSize(windowHeight));
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE void webSetPalette(int palette) {
+    showPalette(palette);
+    glutPostRedisplay();
 }
 
 EMSCRIPTEN_KEEPALIVE void webRedraw() {

@@ -1,18 +1,25 @@
 // Browser input to GLUT events for the program. Handles:
-//   mouse: left, middle, right buttons in any combination, Shift/Ctrl/Alt at
-//          the press, the wheel as buttons 3 and 4; every coalesced pointer
+//   mouse, pen: left, middle, right buttons in any combination, Shift/Ctrl/Alt
+//          at the press, the wheel as buttons 3 and 4; every coalesced pointer
 //          move is one motion event, so a fast drag loses no boost steps
 //   touch: one finger drags as the left button, two fingers as the right
 //   one pointer for every gesture: the left button (one finger) may instead
 //          give what the right, middle, both left and middle (with Shift), or
 //          the fifth button give on the desktop
+//   arrows on the focused canvas: a short drag in their direction in that
+//          gesture (Shift: five times as far); elsewhere they are special keys
 //   keys:  F1-F12 (taken from the browser), Shift/Ctrl/Alt as special keys
-//          112-117, arrows and paging keys, and characters as ASCII codes
+//          112-117, paging keys, and characters as ASCII codes
+// Any mix of pointers: the latest to press drives the program, and the
+// buttons it held are released first; a cancelled pointer, lost capture, a
+// lost focus or a hidden tab release everything. The program sees each
+// button pressed and released in turn, never twice.
 
 const DOWN = 0;
 const UP = 1;
 // PointerEvent.buttons bit -> GLUT button: left, right, middle
 const BUTTON_OF_BIT = new Map([[1, 0], [2, 2], [4, 1]]);
+const LEFT_BIT = 1;
 const SPECIAL_KEYS = {
   ArrowLeft: 100, ArrowUp: 101, ArrowRight: 102, ArrowDown: 103, PageUp: 104, PageDown: 105,
   Home: 106, End: 107, Insert: 108,
@@ -20,6 +27,11 @@ const SPECIAL_KEYS = {
 };
 const CHARACTER_KEYS = { Enter: 13, Backspace: 8, Tab: 9, Escape: 27, Delete: 127 };
 const SHIFT = 1;
+// an arrow key's drag: one motion event of this many CSS pixels (a boost step
+// of 0.01 c in F1-F3, 0.04 c in F4; 4 degrees; 0.04 units of pan)
+const ARROW_STEP_PX = 4;
+const SHIFT_ARROW_MOVES = 5;
+const ARROW_DIRECTIONS = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
 // what a left drag (one finger) presses, by the page's drag mode: GLUT buttons
 // in order of pressing, and whether Shift is held at the presses
 export const LEFT_DRAG_GESTURES = {
@@ -35,12 +47,56 @@ function modifiersOf(e) {
   return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 }
 
+// The buttons the program holds, each pressed once however many holders it has;
+// began() before the first press, ended() after the last release.
+function buttonLedger(program, began, ended) {
+  const holders = new Map(); // GLUT button -> holders
+  let at = [0, 0];
+  return {
+    press(button, x, y, modifiers) {
+      at = [x, y];
+      const n = holders.get(button) || 0;
+      if (holders.size === 0) began();
+      holders.set(button, n + 1);
+      if (n === 0) program.mouse(button, DOWN, x, y, modifiers);
+    },
+    release(button, x, y, modifiers) {
+      at = [x, y];
+      const n = holders.get(button) || 0;
+      if (n === 0) return;
+      if (n === 1) {
+        holders.delete(button);
+        program.mouse(button, UP, x, y, modifiers);
+        if (holders.size === 0) ended();
+      } else {
+        holders.set(button, n - 1);
+      }
+    },
+    // every held button let go, the last pressed first, where the pointer was last
+    releaseAll() {
+      if (holders.size === 0) return;
+      for (const button of [...holders.keys()].reverse()) program.mouse(button, UP, ...at, 0);
+      holders.clear();
+      ended();
+    },
+    holding: () => holders.size > 0,
+  };
+}
+
 // program: { mouse(button, state, x, y, modifiers), motion(x, y), keyboard(key, modifiers),
-//            special(key, modifiers) }; leftDragMode(): a key of LEFT_DRAG_GESTURES
-export function attachInput(canvas, program, leftDragMode = () => 'boost') {
-  let heldBits = 0; // pointer buttons reported down to the program
+//            special(key, modifiers) }
+// options: leftDragMode() a key of LEFT_DRAG_GESTURES; gestureStarted() at the first
+// press and gestureEnded() after the last release of the buttons
+export function attachInput(canvas, program, options = {}) {
+  const leftDragMode = options.leftDragMode || (() => 'boost');
+  const ledger = buttonLedger(program, options.gestureStarted || (() => {}), options.gestureEnded || (() => {}));
+  // the source that drives the program: a mouse or pen pointer ('pointer:<id>'), the
+  // fingers together ('touch'), or none
+  let owner = null;
+  let ownerBits = 0; // PointerEvent.buttons of the driving pointer, as applied
   let leftGesture = null; // what the left button (one finger) holds down
-  const touches = new Map(); // pointerId -> position of each finger down
+  const fingers = new Map(); // pointerId -> position of each finger of the touch gesture
+  const restingFingers = new Set(); // fingers down before another source took over
   const movedFingers = new Set(); // fingers moved since the centre was last sent
   let touchButton = -1; // the GLUT button the fingers hold, -1 none
 
@@ -53,24 +109,51 @@ export function attachInput(canvas, program, leftDragMode = () => 'boost') {
   const pressLeft = (x, y, modifiers) => {
     leftGesture = LEFT_DRAG_GESTURES[leftDragMode()] || LEFT_DRAG_GESTURES.boost;
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
-    for (const button of leftGesture.buttons) program.mouse(button, DOWN, x, y, held);
+    for (const button of leftGesture.buttons) ledger.press(button, x, y, held);
   };
   const releaseLeft = (x, y, modifiers) => {
     if (!leftGesture) return;
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
-    for (const button of [...leftGesture.buttons].reverse()) program.mouse(button, UP, x, y, held);
+    for (const button of [...leftGesture.buttons].reverse()) ledger.release(button, x, y, held);
     leftGesture = null;
+  };
+
+  // Whatever drives the program lets go; fingers still down rest until lifted.
+  const releaseEverything = () => {
+    ledger.releaseAll();
+    leftGesture = null;
+    owner = null;
+    ownerBits = 0;
+    for (const id of fingers.keys()) restingFingers.add(id);
+    fingers.clear();
+    movedFingers.clear();
+    touchButton = -1;
+  };
+  const takeOver = (source) => {
+    if (owner !== source) releaseEverything();
+    owner = source;
+  };
+  const endIfIdle = () => {
+    if (!ledger.holding() && fingers.size === 0) {
+      owner = null;
+      ownerBits = 0;
+    }
   };
 
   const syncButtons = (e) => {
     const [x, y] = position(e);
     for (const [bit, button] of BUTTON_OF_BIT) {
-      if ((e.buttons & bit) !== (heldBits & bit)) {
-        heldBits ^= bit;
-        const down = (heldBits & bit) !== 0;
-        if (button !== 0) program.mouse(button, down ? DOWN : UP, x, y, modifiersOf(e));
-        else if (down) pressLeft(x, y, modifiersOf(e));
-        else releaseLeft(x, y, modifiersOf(e));
+      if ((e.buttons & bit) !== (ownerBits & bit)) {
+        ownerBits ^= bit;
+        const down = (ownerBits & bit) !== 0;
+        if (bit !== LEFT_BIT) {
+          if (down) ledger.press(button, x, y, modifiersOf(e));
+          else ledger.release(button, x, y, modifiersOf(e));
+        } else if (down) {
+          pressLeft(x, y, modifiersOf(e));
+        } else {
+          releaseLeft(x, y, modifiersOf(e));
+        }
       }
     }
   };
@@ -79,19 +162,20 @@ export function attachInput(canvas, program, leftDragMode = () => 'boost') {
 
   const centroid = () => {
     let sx = 0, sy = 0;
-    for (const [x, y] of touches.values()) { sx += x; sy += y; }
-    return [Math.floor(sx / touches.size), Math.floor(sy / touches.size)];
+    for (const [x, y] of fingers.values()) { sx += x; sy += y; }
+    return [Math.floor(sx / fingers.size), Math.floor(sy / fingers.size)];
   };
 
   const touchDown = (e) => {
-    touches.set(e.pointerId, position(e));
-    if (touches.size === 1) {
+    takeOver('touch');
+    fingers.set(e.pointerId, position(e));
+    if (fingers.size === 1) {
       touchButton = 0;
       pressLeft(...centroid(), 0);
-    } else if (touches.size === 2 && touchButton === 0) {
+    } else if (fingers.size === 2 && touchButton === 0) {
       releaseLeft(...centroid(), 0);
       touchButton = 2;
-      program.mouse(2, DOWN, ...centroid(), 0);
+      ledger.press(2, ...centroid(), 0);
     }
   };
 
@@ -103,42 +187,69 @@ export function attachInput(canvas, program, leftDragMode = () => 'boost') {
   };
 
   const touchMove = (e) => {
-    if (!touches.has(e.pointerId)) return;
+    if (!fingers.has(e.pointerId)) return;
     for (const move of movesOf(e)) {
       if (movedFingers.has(e.pointerId)) sendCentre();
-      touches.set(e.pointerId, position(move));
+      fingers.set(e.pointerId, position(move));
       movedFingers.add(e.pointerId);
-      if (movedFingers.size === touches.size) sendCentre();
+      if (movedFingers.size === fingers.size) sendCentre();
     }
   };
 
-  const touchUp = (e) => {
-    if (!touches.has(e.pointerId)) return;
-    sendCentre();
+  const touchUp = (e, cancelled) => {
+    restingFingers.delete(e.pointerId);
+    if (!fingers.has(e.pointerId)) return;
+    if (!cancelled) sendCentre();
+    movedFingers.clear();
     if (touchButton === 0) releaseLeft(...centroid(), 0);
-    else if (touchButton > 0) program.mouse(touchButton, UP, ...centroid(), 0);
+    else if (touchButton > 0) ledger.release(touchButton, ...centroid(), 0);
     touchButton = -1; // the remaining fingers do nothing until all are lifted
-    touches.delete(e.pointerId);
+    fingers.delete(e.pointerId);
+    endIfIdle();
   };
+
+  const pointerKey = (e) => `pointer:${e.pointerId}`;
 
   canvas.addEventListener('pointerdown', (e) => {
     e.preventDefault();
     canvas.focus();
-    canvas.setPointerCapture(e.pointerId);
-    if (e.pointerType === 'touch') touchDown(e); else syncButtons(e);
+    try {
+      canvas.setPointerCapture(e.pointerId);
+    } catch {
+      // a pointer the browser no longer knows: its events still arrive here
+    }
+    if (e.pointerType === 'touch') {
+      touchDown(e);
+    } else {
+      takeOver(pointerKey(e));
+      syncButtons(e);
+    }
   });
   canvas.addEventListener('pointermove', (e) => {
     if (e.pointerType === 'touch') { touchMove(e); return; }
-    if (heldBits) {
+    if (owner !== pointerKey(e)) return; // a pointer that did not press here, or was overtaken
+    if (ownerBits) {
       for (const move of movesOf(e)) program.motion(...position(move));
     }
     syncButtons(e); // chorded presses and releases arrive as moves
+    endIfIdle();
   });
-  const release = (e) => {
-    if (e.pointerType === 'touch') touchUp(e); else syncButtons(e);
+  canvas.addEventListener('pointerup', (e) => {
+    if (e.pointerType === 'touch') { touchUp(e, false); return; }
+    if (owner !== pointerKey(e)) return;
+    syncButtons(e);
+    endIfIdle();
+  });
+  const cancel = (e) => {
+    if (e.pointerType === 'touch') touchUp(e, true);
+    else if (owner === pointerKey(e)) releaseEverything();
   };
-  canvas.addEventListener('pointerup', release);
-  canvas.addEventListener('pointercancel', release);
+  canvas.addEventListener('pointercancel', cancel);
+  canvas.addEventListener('lostpointercapture', cancel);
+  window.addEventListener('blur', releaseEverything);
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden) releaseEverything();
+  });
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   canvas.addEventListener('wheel', (e) => {
     e.preventDefault();
@@ -148,8 +259,28 @@ export function attachInput(canvas, program, leftDragMode = () => 'boost') {
     program.mouse(button, UP, x, y, modifiersOf(e));
   }, { passive: false });
 
+  // An arrow key on the canvas: the chosen gesture's buttons pressed at the
+  // canvas's centre, moved in the arrow's direction, and released.
+  const arrowDrag = (e) => {
+    releaseEverything();
+    const [dx, dy] = ARROW_DIRECTIONS[e.key];
+    let x = Math.floor(canvas.clientWidth / 2), y = Math.floor(canvas.clientHeight / 2);
+    pressLeft(x, y, 0);
+    for (let i = 0; i < (e.shiftKey ? SHIFT_ARROW_MOVES : 1); ++i) {
+      x += dx * ARROW_STEP_PX;
+      y += dy * ARROW_STEP_PX;
+      program.motion(x, y);
+    }
+    releaseLeft(x, y, 0);
+  };
+
   document.addEventListener('keydown', (e) => {
     if (e.target.closest && e.target.closest('input, select, textarea')) return;
+    if (e.target === canvas && e.key in ARROW_DIRECTIONS && !e.ctrlKey && !e.altKey && !e.metaKey) {
+      e.preventDefault();
+      arrowDrag(e);
+      return;
+    }
     const fKey = /^F([1-9]|1[0-2])$/.exec(e.key);
     if (fKey) {
       e.preventDefault();

@@ -1,15 +1,22 @@
 // The teaching panel's side of the program: the readouts of the selected
-// demonstration from the state, an exact velocity set as if dragged there,
-// and the demonstrations' titles. What the page calls:
-//   webReadouts()        the numbers below, refreshed, in a fixed order
+// demonstration from the state, an exact velocity set as if dragged there, the
+// velocity written for a link, and the demonstrations' titles. The page calls:
+//   webReadoutCount(), webReadoutName(i)   the readouts' names, in order
+//   webReadouts()        their values, refreshed; NaN where not shown
 //   webSetVelocity(v)    demonstrations 1-3, |v| < 1; 0 when refused
+//   webSetRapidity(w)    the same by rapidity, for links too close to c for v
+//   webLinkVelocity()    "v=0.6", "rapidity=7.3" or "" at rest
 //   webDemoTitle(n)      the title of function key n
+//   webPaletteEntry...(i)  the legend's colours in the palette in use
 #include "app/keyboard.h"
 #include "app/state.h"
 #include "relativity/readouts.h"
+#include "web/palette.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <emscripten/emscripten.h>
 
 namespace {
@@ -17,8 +24,10 @@ const double clockProperTime = 2.0; // the clock runs from t = -1 to t = 1
 const double rodProperLength = 2.0; // ends at x = -1 and x = 1
 const int demoTwinParadox = 3;
 const int demoSearchlight = 4;
+const double linkGammaTolerance = 1e-7; // relative: a link reopens its Lorentz factor
+const double linkRestVelocity = 5e-5;   // below this a link leaves v out
+const double maxRapidity = 50.0;        // gamma 2.6e21: far beyond any drag
 
-// the page reads them by index, in this order
 enum Quantity {
     demoNumber,
     velocity,
@@ -32,12 +41,61 @@ enum Quantity {
     velocityX,
     velocityY,
     wignerAngle,
+    rapidity,
     quantityCount
 };
+const char* const quantityNames[quantityCount] = {
+    "demo",
+    "velocity",
+    "gamma",
+    "coordinateTime",
+    "length",
+    "properTimeHome",
+    "properTimeTraveller",
+    "turnaroundX",
+    "turnaroundT",
+    "velocityX",
+    "velocityY",
+    "wignerAngle",
+    "rapidity",
+};
 double readouts[quantityCount];
+char linkText[64];
+
+bool hasVelocityControl() {
+    return currentDemo >= 1 && currentDemo <= demoTwinParadox;
+}
+
+// The boost along x that the velocity control and links set.
+void setBoostX(double beta, double gammaFactor) {
+    makeBoostX(beta, gammaFactor, boostMatrix);
+    if (currentDemo == demoTwinParadox) {
+        frameVelocity = addVelocities(0.0, beta); // held strictly inside (-1, 1)
+    }
+    glutPostRedisplay();
+}
+
+// "0.600000" as "0.6"
+void trimZeros(char* text) {
+    char* end = text + std::strlen(text);
+    while (end > text && end[-1] == '0') {
+        *--end = '\0';
+    }
+    if (end > text && end[-1] == '.') {
+        end[-1] = '\0';
+    }
+}
 } // namespace
 
 extern "C" {
+
+EMSCRIPTEN_KEEPALIVE int webReadoutCount() {
+    return quantityCount;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* webReadoutName(int i) {
+    return (i >= 0 && i < quantityCount) ? quantityNames[i] : "";
+}
 
 EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
     for (double& q : readouts) {
@@ -47,6 +105,7 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
     if (currentDemo == 1 || currentDemo == 2) {
         readouts[velocity] = drawnVelocityX(boostMatrix);
         readouts[gamma] = drawnGammaX(boostMatrix);
+        readouts[rapidity] = std::asinh(boostMatrix.m[4]);
         if (currentDemo == 1) {
             readouts[coordinateTime] = clockProperTime * readouts[gamma];
         } else {
@@ -54,6 +113,7 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
         }
     } else if (currentDemo == demoTwinParadox) {
         readouts[velocity] = frameVelocity;
+        readouts[rapidity] = std::asinh(boostMatrix.m[4]);
         readouts[properTimeHome] = twinReunionTime;
         readouts[properTimeTraveller] =
             travellerProperTime(turnaroundX, turnaroundT, twinReunionTime);
@@ -71,19 +131,60 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
 }
 
 EMSCRIPTEN_KEEPALIVE int webSetVelocity(double v) {
-    if (currentDemo < 1 || currentDemo > demoTwinParadox || !(std::fabs(v) < 1.0)) {
+    if (!hasVelocityControl() || !(std::fabs(v) < 1.0)) {
         return 0;
     }
-    makeBoostX(v, lorentzFactor(v), boostMatrix);
-    if (currentDemo == demoTwinParadox) {
-        frameVelocity = v;
-    }
-    glutPostRedisplay();
+    setBoostX(v, preciseLorentzFactor(v));
     return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetRapidity(double w) {
+    if (!hasVelocityControl() || !(std::fabs(w) <= maxRapidity)) {
+        return 0;
+    }
+    setBoostX(std::tanh(w), std::cosh(w));
+    return 1;
+}
+
+// The boost of demonstrations 1-3 as a link writes it: v with the decimals
+// that reopen its Lorentz factor, or its rapidity where v has too few.
+EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
+    linkText[0] = '\0';
+    if (!hasVelocityControl()) {
+        return linkText;
+    }
+    const double v = drawnVelocityX(boostMatrix);
+    if (!(std::fabs(v) >= linkRestVelocity)) {
+        return linkText;
+    }
+    const int decimals = velocityDecimals(v, drawnGammaX(boostMatrix), linkGammaTolerance);
+    if (decimals > 0) {
+        std::snprintf(linkText, sizeof linkText, "v=%.*f", decimals, v);
+        trimZeros(linkText);
+    } else {
+        std::snprintf(linkText, sizeof linkText, "rapidity=%.12g", std::asinh(boostMatrix.m[4]));
+    }
+    return linkText;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* webDemoTitle(int n) {
     return (n >= 1 && n <= 12) ? demoNames[n] : "";
+}
+
+EMSCRIPTEN_KEEPALIVE int webPaletteEntryCount() {
+    return paletteEntryCount();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* webPaletteEntryKey(int entry) {
+    return paletteEntryKey(entry);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* webPaletteEntryName(int entry) {
+    return paletteEntryName(entry);
+}
+
+EMSCRIPTEN_KEEPALIVE const float* webPaletteEntryShown(int entry) {
+    return paletteEntryShown(entry);
 }
 
 } // extern "C"

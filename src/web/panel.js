@@ -1,54 +1,44 @@
 // The teaching panel: readouts computed by the program after every frame, the
 // demonstration picker, Reset, an exact velocity (slider and number, for
-// demonstrations 1-3), and links: the address fragment (#demo=1&v=0.6) follows
-// the state, and opening or editing one sets it. Bad fragment parts are
-// ignored with a console line.
+// demonstrations 1-3), and the link parts demo= and v= (rapidity= where v is
+// too close to c to hold the Lorentz factor). The readouts are spoken, as one
+// labelled sentence, once a change settles.
+import { parseNumber } from './link.js';
 
-// The program's readouts, in the order webReadouts() returns them.
-const QUANTITIES = ['demo', 'velocity', 'gamma', 'coordinateTime', 'length', 'properTimeHome',
-  'properTimeTraveller', 'turnaroundX', 'turnaroundT', 'velocityX', 'velocityY', 'wignerAngle'];
 const DEMO_COUNT = 12;
+const FIRST_DEFAULT_OBJECT = 5; // demonstrations from here on show the lit icosahedron
 const MAX_VELOCITY = 0.99; // the controls' range, in units of c
+const MOST_DECIMALS = 15;
 const KEY_R = 114;
 
-const format = (x) => (Math.abs(x) < 5e-5 ? 0 : x).toFixed(4);
-const linkVelocity = (v) => String(Number(v.toFixed(4)));
+// x with at least `decimals` decimals, more where a value below 1 would show as 1
+// (velocities close to c), and no minus sign on a zero.
+export function formatNumber(x, decimals = 4) {
+  if (!Number.isFinite(x)) return '';
+  let d = decimals;
+  while (d < MOST_DECIMALS && Math.abs(x) < 1 && Math.abs(Number(x.toFixed(d))) === 1) ++d;
+  const text = x.toFixed(d);
+  return /^-0(\.0*)?$/.test(text) ? text.slice(1) : text;
+}
 
+// The program's readouts by name (NaN: not shown in this demonstration).
 export function readQuantities(module) {
-  const values = new Float64Array(module.HEAPF64.buffer, module._webReadouts(), QUANTITIES.length);
-  return Object.fromEntries(QUANTITIES.map((name, i) => [name, values[i]]));
-}
-
-// Parts of a fragment such as "demo=3&v=-0.5": { demo, v } of the good ones,
-// and a reason for each bad one.
-export function parseFragment(fragment) {
-  const state = {};
-  const problems = [];
-  for (const part of fragment.replace(/^#/, '').split('&').filter(Boolean)) {
-    const [key, value = ''] = part.split('=');
-    const number = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i.test(value) ? Number(value) : NaN;
-    if (key === 'demo' && Number.isInteger(number) && number >= 1 && number <= DEMO_COUNT) {
-      state.demo = number;
-    } else if (key === 'v' && Math.abs(number) < 1) {
-      state.v = number;
-    } else if (key === 'demo' || key === 'v') {
-      problems.push(`${part.slice(0, 40)}: ${key === 'demo' ? 'a demonstration is 1 to 12' : 'a velocity is a number between -1 and 1'}`);
-    } else {
-      problems.push(`${part.slice(0, 40)}: unknown key`);
-    }
+  const count = module._webReadoutCount();
+  if (!module.readoutNames) {
+    module.readoutNames = Array.from({ length: count }, (_, i) => module.UTF8ToString(module._webReadoutName(i)));
   }
-  return { state, problems };
+  const values = new Float64Array(module.HEAPF64.buffer, module._webReadouts(), count);
+  return Object.fromEntries(module.readoutNames.map((name, i) => [name, values[i]]));
 }
 
-export function attachPanel(module, log) {
+export function attachPanel(module, links, announce) {
   const picker = document.getElementById('demo-select');
   const velocityInputs = [...document.querySelectorAll('input[data-control="velocity"]')];
-  const rows = new Map([...document.querySelectorAll('#readouts [data-quantity]')]
-    .map((element) => [element.dataset.quantity, element]));
-  let fragment = '';
+  const rows = [...document.querySelectorAll('#readouts [data-quantity]')];
 
   for (let n = 1; n <= DEMO_COUNT; ++n) {
-    picker.add(new Option(module.UTF8ToString(module._webDemoTitle(n)), String(n)));
+    const title = module.UTF8ToString(module._webDemoTitle(n));
+    picker.add(new Option(n >= FIRST_DEFAULT_OBJECT ? `${title} (shows a lit icosahedron)` : title, String(n)));
   }
   picker.addEventListener('change', () => module._webSpecial(Number(picker.value), 0));
   document.getElementById('reset-button').addEventListener('click', () => module._webKeyboard(KEY_R, 0));
@@ -61,39 +51,50 @@ export function attachPanel(module, log) {
     input.addEventListener(input.type === 'range' ? 'input' : 'change', () => setVelocity(input.value));
   }
 
-  const applyFragment = (hash) => {
-    const { state, problems } = parseFragment(hash);
-    for (const problem of problems) log(`Link ignored in part ${problem}`);
-    if (state.demo) module._webSpecial(state.demo, 0);
-    if (state.v !== undefined && !module._webSetVelocity(state.v)) {
-      log('Link ignored in part v: a velocity is set in demonstrations 1 to 3');
-    }
-  };
-  window.addEventListener('hashchange', () => {
-    if (window.location.hash !== `#${fragment}`) applyFragment(window.location.hash);
+  links.add({
+    keys: ['demo', 'v', 'rapidity'],
+    apply(values, ignore) {
+      for (const text of values.get('demo') || []) {
+        const n = parseNumber(text);
+        if (Number.isInteger(n) && n >= 1 && n <= DEMO_COUNT) module._webSpecial(n, 0);
+        else ignore('demo', text, `a demonstration is 1 to ${DEMO_COUNT}`);
+      }
+      for (const [key, setter, rule] of [['v', '_webSetVelocity', 'a velocity is a number between -1 and 1'],
+        ['rapidity', '_webSetRapidity', 'a rapidity is a number from -50 to 50']]) {
+        for (const text of values.get(key) || []) {
+          const x = parseNumber(text);
+          if (Number.isNaN(x)) ignore(key, text, rule);
+          else if (!module[setter](x)) ignore(key, text, `${rule}, set in demonstrations 1 to 3`);
+        }
+      }
+    },
+    write() {
+      const q = readQuantities(module);
+      const velocity = module.UTF8ToString(module._webLinkVelocity());
+      return [`demo=${q.demo}`, ...(velocity ? [velocity] : [])];
+    },
   });
-  if (window.location.hash) applyFragment(window.location.hash);
 
-  // After every frame: the readouts, the controls and the address follow the state.
+  // After every frame: the readouts and the controls follow the state.
   return function refresh() {
     const q = readQuantities(module);
-    for (const [name, element] of rows) {
-      const shown = Number.isFinite(q[name]);
+    const spoken = [];
+    for (const element of rows) {
+      const value = q[element.dataset.quantity];
+      const shown = Number.isFinite(value);
       if (element.parentElement.hidden === shown) element.parentElement.hidden = !shown;
-      const text = shown ? format(q[name]) : '';
+      const text = shown ? formatNumber(value) : '';
       if (element.textContent !== text) element.textContent = text;
+      if (shown) spoken.push(element.dataset.say.replace('{}', formatNumber(value, 2)));
     }
+    announce(spoken.join(', '));
     if (picker.value !== String(q.demo)) picker.value = String(q.demo);
     const hasVelocityControl = q.demo >= 1 && q.demo <= 3;
     for (const input of velocityInputs) {
       if (input.disabled === hasVelocityControl) input.disabled = !hasVelocityControl;
-      const value = hasVelocityControl ? q.velocity.toFixed(2) : input.value;
+      const value = hasVelocityControl ? formatNumber(q.velocity, 2) : input.value;
       if (document.activeElement !== input && input.value !== value) input.value = value;
     }
-    const next = `demo=${q.demo}${hasVelocityControl && format(q.velocity) !== '0.0000' ? `&v=${linkVelocity(q.velocity)}` : ''}`;
-    if (next !== fragment) {
-      fragment = next;
-      history.replaceState(null, '', `#${fragment}`);
-    }
+    return q;
   };
 }

@@ -6,6 +6,7 @@ set(webDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
 add_library(lorentz STATIC ${lorentzSources}
   src/web/fixedFunction.cpp
   src/web/glut.cpp
+  src/web/palette.cpp
   src/web/panel.cpp
   src/web/solids.cpp
 )
@@ -18,17 +19,19 @@ target_compile_options(lorentz-demo PRIVATE -Wall -Wextra -Wpedantic)
 target_link_libraries(lorentz-demo PRIVATE lorentz)
 set_target_properties(lorentz-demo PROPERTIES SUFFIX .js)
 set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _webRedraw
-  _webReadouts _webSetVelocity _webDemoTitle)
+  _webSetPixelRatio _webSetPalette
+  _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
+  _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
-  -sEXPORTED_FUNCTIONS=${webExports} -sEXPORTED_RUNTIME_METHODS=UTF8ToString
+  -sEXPORTED_FUNCTIONS=${webExports} -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPF32
   -sINCOMING_MODULE_JS_API=print,printErr,canvas,onFrame
   --js-library ${webDir}/webgl.js)
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js)
 
-set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/input.js ${webDir}/panel.js
-  ${webDir}/page.js)
+set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/link.js ${webDir}/input.js
+  ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/present.js ${webDir}/page.js)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
   DEPENDS lorentz-demo ${webDir}/assemble.mjs ${pageParts} VERBATIM)

@@ -11,11 +11,19 @@ void webglClearColour(float r, float g, float b, float a);
 void webglClear(int colour, int depth);
 void webglDepthTest(int on);
 void webglViewport(int x, int y, int width, int height);
-// The page's canvas: created at the given size, later resized.
-void webglCreateCanvas(int width, int height);
-void webglResizeCanvas(int width, int height);
+// The page's canvas: created at the given size, later resized; CSS pixels,
+// with its drawing buffer in device pixels.
+void webglCreateCanvas(int width, int height, int deviceWidth, int deviceHeight);
+void webglResizeCanvas(int width, int height, int deviceWidth, int deviceHeight);
 void webglFrameDone();
 }
 
 // Sends what the frame's primitives left batched.
 void finishFrame();
+
+// Device pixels per CSS pixel: viewport, line widths and point sizes scale by it.
+void setPixelRatio(float ratio);
+int deviceSize(int cssPixels);
+
+// Redraws the program's colours from this palette (Palette in web/palette.h).
+void showPalette(int palette);

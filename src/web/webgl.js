@@ -1,15 +1,15 @@
 // WebGL for the fixed-function layer (an emscripten JS library): one shader
 // that passes clip-space positions and colours through, one vertex buffer, and
-// the page's canvas (id "canvas"), sized in CSS pixels one to one. The drawing
-// buffer is preserved, so the page can be read back between frames.
+// the page's canvas (id "canvas"): its CSS size is the program's window, its
+// drawing buffer has the screen's device pixels. The drawing buffer is
+// preserved, so the page can be read back between frames.
 mergeInto(LibraryManager.library, {
   $lorentzGL: {
     gl: null,
     canvas: null,
-    // drawing buffer and CSS size alike: one canvas pixel per CSS pixel
-    size: function (canvas, width, height) {
-      canvas.width = width;
-      canvas.height = height;
+    size: function (canvas, width, height, deviceWidth, deviceHeight) {
+      canvas.width = deviceWidth;
+      canvas.height = deviceHeight;
       canvas.style.width = width + 'px';
       canvas.style.height = height + 'px';
     },
@@ -22,9 +22,9 @@ mergeInto(LibraryManager.library, {
   },
 
   webglCreateCanvas__deps: ['$lorentzGL'],
-  webglCreateCanvas: function (width, height) {
+  webglCreateCanvas: function (width, height, deviceWidth, deviceHeight) {
     const canvas = Module['canvas'] || document.getElementById('canvas');
-    lorentzGL.size(canvas, width, height);
+    lorentzGL.size(canvas, width, height, deviceWidth, deviceHeight);
     const gl = canvas.getContext('webgl', {
       alpha: false, antialias: false, depth: true, preserveDrawingBuffer: true,
     });
@@ -59,8 +59,8 @@ mergeInto(LibraryManager.library, {
   },
 
   webglResizeCanvas__deps: ['$lorentzGL'],
-  webglResizeCanvas: function (width, height) {
-    lorentzGL.size(lorentzGL.canvas, width, height);
+  webglResizeCanvas: function (width, height, deviceWidth, deviceHeight) {
+    lorentzGL.size(lorentzGL.canvas, width, height, deviceWidth, deviceHeight);
   },
 
   webglDrawTriangles__deps: ['$lorentzGL'],

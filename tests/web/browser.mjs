@@ -2,6 +2,7 @@
 // through puppeteer-core: opens it from file://, collects its console lines,
 // plays keys, drags and touches, and reads the canvas back. Shared by the
 // page tests, the cross-check with the desktop program and the benchmark.
+// The tests share one browser and run side by side, a few pages at a time.
 import { mkdtempSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -20,9 +21,12 @@ export async function launchBrowser(extraArgs = []) {
     executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+    // software compositing: the one GPU process then only draws WebGL, which
+    // halves the time of the tests on two cores
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--disable-gpu-compositing',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--disable-quic', '--no-first-run', '--window-size=800,900', ...extraArgs],
+      '--disable-quic', '--no-first-run', '--window-size=800,900', ...extraArgs,
+      ...(process.env.LORENTZ_CHROMIUM_ARGS || '').split(' ').filter(Boolean)],
   });
   browser.on('disconnected', () => {
     try {
@@ -34,16 +38,50 @@ export async function launchBrowser(extraArgs = []) {
   return browser;
 }
 
-// The page after its first frame; lines: what the program printed so far.
-export async function openPage(browser, hash = '') {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 900 });
+let shared = null;
+export function sharedBrowser() {
+  shared ||= launchBrowser();
+  return shared;
+}
+export async function closeSharedBrowser() {
+  if (shared) await (await shared).close();
+  shared = null;
+}
+
+// Tests with pages open at once: beyond this, a test's first openPage waits for
+// another test to end (two cores render every page's WebGL in software). A
+// test keeps its slot for all its pages, so it never waits on itself.
+const MAX_TESTS = Number(process.env.LORENTZ_WEB_PAGES || 3);
+let running = 0;
+const waiting = [];
+const holders = new WeakSet();
+async function takeSlot(t) {
+  if (!t || holders.has(t)) return;
+  holders.add(t);
+  if (running < MAX_TESTS) running += 1;
+  else await new Promise((resolve) => waiting.push(resolve));
+  t.after(() => {
+    if (waiting.length) waiting.shift()();
+    else running -= 1;
+  });
+}
+
+// The page after its first frame, in the shared browser (or `browser`), closed
+// when the test t ends; lines: what the program printed so far. Each page
+// keeps its focus, whichever page the browser shows.
+export async function openPage(t, hash = '', { browser, viewport = { width: 800, height: 900 }, ready = true } = {}) {
+  await takeSlot(t);
+  const page = await (browser || await sharedBrowser()).newPage();
+  t?.after(() => page.close().catch(() => {}));
+  const client = await page.createCDPSession();
+  await client.send('Emulation.setFocusEmulationEnabled', { enabled: true });
+  await page.setViewport(viewport);
   const lines = [];
   const errors = [];
   page.on('console', (message) => lines.push(message.text()));
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(pathToFileURL(PAGE).href + hash);
-  await page.waitForFunction(() => window.lorentzDemo && window.lorentzDemo.frames > 0);
+  if (ready) await page.waitForFunction(() => window.lorentzDemo && window.lorentzDemo.frames > 0);
   return { page, lines, errors };
 }
 
@@ -159,4 +197,26 @@ export function colourNear(image, x, y, rgb, radius = 2) {
     }
   }
   return false;
+}
+
+// The panel's numbers, as the page shows them.
+export async function readouts(page) {
+  return page.$$eval('#readouts [data-quantity]', (elements) => Object.fromEntries(elements
+    .filter((e) => !e.parentElement.hidden).map((e) => [e.dataset.quantity, Number(e.textContent)])));
+}
+
+// The program's readouts at full precision (NaN where not shown).
+export async function programReadouts(page) {
+  return page.evaluate(() => {
+    const m = window.lorentzDemo.module;
+    const count = m._webReadoutCount();
+    const values = new Float64Array(m.HEAPF64.buffer, m._webReadouts(), count);
+    return Object.fromEntries(Array.from({ length: count }, (_, i) => [m.UTF8ToString(m._webReadoutName(i)), values[i]]));
+  });
+}
+
+export function assertNear(actual, expected, what, tolerance = 1e-3) {
+  if (!(Math.abs(actual - expected) <= tolerance)) {
+    throw new Error(`${what}: ${actual}, expected ${expected} within ${tolerance}`);
+  }
 }

@@ -2,13 +2,13 @@
 // and the page, given the same keys and drags, draw the same picture: each
 // colour's pixels have a pixel of that colour within 2 px in the other picture.
 // Allowances where rasterisers differ are explained at their constants.
-import { test, before, after } from 'node:test';
+import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
+import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { launchBrowser, openPage, readCanvas, pressKey, drag } from './browser.mjs';
+import { openPage, readCanvas, pressKey, drag } from './browser.mjs';
 
 const TOLERANCE_PX = 2;
 // A feature moved or missing fails whole. At most 2% of a colour may stray
@@ -121,18 +121,27 @@ function readPpm(path) {
   return { width, height, at: (x, y) => [...bytes.subarray(offset + (y * width + x) * 3, offset + (y * width + x) * 3 + 3)] };
 }
 
-function desktopPicture(steps, folder, name) {
+// One X display: the desktop pictures are taken one at a time, while the
+// page's pictures are drawn beside them.
+let desktopQueue = Promise.resolve();
+function desktopPicture(steps, name) {
   const play = process.env.LORENTZ_PLAY, program = process.env.LORENTZ_DEMO_PATH;
   assert.ok(play && program, 'LORENTZ_PLAY and LORENTZ_DEMO_PATH name the desktop tools (ctest sets them)');
   assert.ok(process.env.DISPLAY, 'the desktop program needs an X display');
   const out = join(folder, `${name.replace(/\W+/g, '-')}.ppm`);
-  const run = spawnSync(play, [program, out, ...steps], { encoding: 'utf8', timeout: 60000 });
-  assert.equal(run.status, 0, `lorentz-play failed: ${run.stderr}`);
-  return readPpm(out);
+  const run = () => new Promise((resolve, reject) => {
+    execFile(play, [program, out, ...steps], { timeout: 60000 }, (error, stdout, stderr) => {
+      if (error) reject(new Error(`lorentz-play failed: ${error.message}\n${stderr}`));
+      else resolve(readPpm(out));
+    });
+  });
+  const picture = desktopQueue.then(run);
+  desktopQueue = picture.catch(() => {});
+  return picture;
 }
 
-async function webPicture(steps) {
-  const { page } = await openPage(browser);
+async function webPicture(t, steps) {
+  const { page } = await openPage(t);
   for (const step of steps) {
     const [kind, a, from, to, count] = step.split(':');
     if (kind === 'key') {
@@ -149,28 +158,25 @@ async function webPicture(steps) {
   return image;
 }
 
-let browser, folder;
-before(async () => {
-  browser = await launchBrowser();
-  folder = mkdtempSync(join(tmpdir(), 'lorentz-crosscheck-'));
-});
-after(async () => {
-  await browser?.close();
-  rmSync(folder, { recursive: true, force: true });
-});
+let folder;
+describe('desktop and page', { concurrency: true }, () => {
+  before(() => { folder = mkdtempSync(join(tmpdir(), 'lorentz-crosscheck-')); });
+  after(() => rmSync(folder, { recursive: true, force: true }));
 
-for (const [name, script] of Object.entries(SCRIPTS)) {
-  test(`desktop and page agree: ${name}`, async () => {
-    const desktop = classes(desktopPicture(script.desktop || script, folder, name));
-    const web = classes(await webPicture(script.web || script));
-    const report = [];
-    for (const [label, [from, to]] of Object.entries({ 'desktop only': [desktop, web], 'page only': [web, desktop] })) {
-      for (const [c, pixels] of Object.entries(strays(from, to))) {
-        const count = pixelCount(from, c);
-        if (count < SMALLEST_FEATURE || pixels.length <= STRAY_SHARE * count) continue;
-        report.push(`${label}: ${pixels.length} ${c} pixels, e.g. at ${pixels.slice(0, 4).map((p) => `(${p})`).join(' ')}`);
+  for (const [name, script] of Object.entries(SCRIPTS)) {
+    test(`desktop and page agree: ${name}`, async (t) => {
+      const [desktopImage, webImage] = await Promise.all([desktopPicture(script.desktop || script, name),
+        webPicture(t, script.web || script)]);
+      const desktop = classes(desktopImage), web = classes(webImage);
+      const report = [];
+      for (const [label, [from, to]] of Object.entries({ 'desktop only': [desktop, web], 'page only': [web, desktop] })) {
+        for (const [c, pixels] of Object.entries(strays(from, to))) {
+          const count = pixelCount(from, c);
+          if (count < SMALLEST_FEATURE || pixels.length <= STRAY_SHARE * count) continue;
+          report.push(`${label}: ${pixels.length} ${c} pixels, e.g. at ${pixels.slice(0, 4).map((p) => `(${p})`).join(' ')}`);
+        }
       }
-    }
-    assert.deepEqual(report, [], report.join('\n'));
-  });
-}
+      assert.deepEqual(report, [], report.join('\n'));
+    });
+  }
+});

@@ -2,10 +2,10 @@
 // start-up console lines, the function keys, boosts by mouse and by touch
 // where the physics puts them, the twin turnaround held to causality, line
 // widths, the reshape rules, the help on the page, and 'q'/Esc harmless.
-import { test, before, after } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  launchBrowser, openPage, readCanvas, pressKey, drag, fastDrag, touchDrag, column, row, colourNear, isClose,
+  openPage, readCanvas, pressKey, drag, fastDrag, touchDrag, column, row, colourNear, isClose,
 } from './browser.mjs';
 
 const RED = [255, 0, 0], CYAN = [0, 255, 255], BLACK = [0, 0, 0], GREEN = [0, 255, 0];
@@ -14,9 +14,6 @@ const TEAL = [0, 204, 204];
 const BETA_50 = Math.tanh(50 * Math.atanh(0.01));
 const GAMMA_50 = 1 / Math.sqrt(1 - BETA_50 * BETA_50);
 
-let browser;
-before(async () => { browser = await launchBrowser(); });
-after(async () => { await browser?.close(); });
 
 // Is the boosted clock's world line along (gamma v t, gamma t), its ends at t = +-1?
 async function assertClockBoosted(page, beta) {
@@ -31,148 +28,150 @@ async function assertClockBoosted(page, beta) {
   assert.ok(!colourNear(image, column(1.06 * gamma * beta), beyond, CYAN, 1), 'clock longer than gamma');
 }
 
-test('start-up: help and reshape report on the console, the diagram on the canvas', async () => {
-  const { page, lines, errors } = await openPage(browser);
-  assert.ok(lines.includes('Help') && lines.includes('  LEFT    : boost in mouse direction'), lines.join('\n'));
-  assert.ok(lines.includes('Entered  Reshape with: 512 512; glutGet: 512 512'), lines.join('\n'));
-  assert.equal(await page.$$eval('canvas', (c) => c.length), 1);
-  const image = await readCanvas(page);
-  assert.deepEqual([image.width, image.height], [512, 512]);
-  assert.ok(colourNear(image, column(0), row(0.5), CYAN, 0), 'clock on the time axis');
-  assert.ok(colourNear(image, column(0), row(1.5), RED, 1), 'time axis');
-  assert.deepEqual(errors, []);
-  await page.close();
-});
-
-test('F1-F4 print their titles and show their demonstrations', async () => {
-  const { page, lines } = await openPage(browser);
-  const titles = ['F1: 2D time dilation', 'F2: 2D Lorentz contraction', 'F3: Twin paradox',
-    'F4: 3D: spatial searchlight ray warp'];
-  for (let n = 1; n <= 4; ++n) await pressKey(page, `F${n}`);
-  for (const t of titles) assert.ok(lines.includes(`Object ${t} selected.`), `no title line for ${t}`);
-  // F4: the rod end-on, its front face 0.1 wide at distance 8
-  assert.ok(colourNear(await readCanvas(page), column((0.05 * 10) / 8), row(0), GREEN, 1), 'no rod in F4');
-  await page.close();
-});
-
-test('a 50-move right drag in F1 puts the clock where v t and gamma put it, however fast', async () => {
-  const { page, lines } = await openPage(browser);
-  await drag(page, [1], 256, 300, 356, 300, 50);
-  await assertClockBoosted(page, BETA_50);
-  await pressKey(page, 'F1');
-  await fastDrag(page, 1, 256, 300, 356, 300, 50);
-  await assertClockBoosted(page, BETA_50);
-  await pressKey(page, 'R'); // upper case as lower: reset
-  assert.ok(colourNear(await readCanvas(page), column(0), row(0.5), CYAN, 0), 'R did not reset the boost');
-  await page.close();
-});
-
-test('a one-finger touch drag boosts as a left drag does', async () => {
-  const { page } = await openPage(browser);
-  const path = Array.from({ length: 51 }, (_, i) => [200 + 2 * i, 300]);
-  await touchDrag(page, [path]);
-  await assertClockBoosted(page, BETA_50);
-  await page.close();
-});
-
-test('a two-finger touch drag rotates the view as a right drag does', async () => {
-  const pictures = [];
-  for (const gesture of ['right drag', 'two fingers']) {
-    const { page } = await openPage(browser);
-    await pressKey(page, 'F4');
-    if (gesture === 'right drag') {
-      await drag(page, [3], 256, 256, 296, 286, 20);
-    } else {
-      // both fingers move 2 px right and 1.5 px down a step: the centre as the pointer above
-      const finger = (x, y) => Array.from({ length: 21 }, (_, i) => [x + 2 * i, y + Math.trunc((30 * i) / 20)]);
-      await touchDrag(page, [finger(226, 256), finger(286, 256)]);
-    }
+describe('the page', { concurrency: true }, () => {
+  test('start-up: help and reshape report on the console, the diagram on the canvas', async (t) => {
+    const { page, lines, errors } = await openPage(t);
+    assert.ok(lines.includes('Help') && lines.includes('  LEFT    : boost in mouse direction'), lines.join('\n'));
+    assert.ok(lines.includes('Entered  Reshape with: 512 512; glutGet: 512 512'), lines.join('\n'));
+    assert.equal(await page.$$eval('canvas', (c) => c.length), 1);
     const image = await readCanvas(page);
-    pictures.push(Array.from({ length: 512 * 512 }, (_, i) => image.at(i % 512, Math.floor(i / 512)).join()));
+    assert.deepEqual([image.width, image.height], [512, 512]);
+    assert.ok(colourNear(image, column(0), row(0.5), CYAN, 0), 'clock on the time axis');
+    assert.ok(colourNear(image, column(0), row(1.5), RED, 1), 'time axis');
+    assert.deepEqual(errors, []);
     await page.close();
-  }
-  const differing = pictures[0].filter((p, i) => p !== pictures[1][i]).length;
-  assert.ok(pictures[0].some((p) => p !== pictures[0][0]), 'blank picture');
-  assert.equal(differing, 0, `${differing} pixels differ between a right drag and a two-finger drag`);
-});
+  });
 
-test('F2: after a boost the rod crosses the space axis at +-1/gamma', async () => {
-  const { page } = await openPage(browser);
-  await pressKey(page, 'F2');
-  await drag(page, [1], 356, 300, 256, 300, 50);
-  const image = await readCanvas(page);
-  for (const x of [1 / GAMMA_50, -1 / GAMMA_50]) {
-    assert.ok(colourNear(image, column(x), row(0), BLACK, 2), `rod end at ${x.toFixed(3)}: ${image.at(column(x), row(0))}`);
-  }
-  assert.ok(!colourNear(image, column(1), row(0), BLACK, 1), 'the rod is not contracted');
-  await page.close();
-});
+  test('F1-F4 print their titles and show their demonstrations', async (t) => {
+    const { page, lines } = await openPage(t);
+    const titles = ['F1: 2D time dilation', 'F2: 2D Lorentz contraction', 'F3: Twin paradox',
+      'F4: 3D: spatial searchlight ray warp'];
+    for (let n = 1; n <= 4; ++n) await pressKey(page, `F${n}`);
+    for (const t of titles) assert.ok(lines.includes(`Object ${t} selected.`), `no title line for ${t}`);
+    // F4: the rod end-on, its front face 0.1 wide at distance 8
+    assert.ok(colourNear(await readCanvas(page), column((0.05 * 10) / 8), row(0), GREEN, 1), 'no rod in F4');
+    await page.close();
+  });
 
-test('F3: a middle drag moves the turnaround only while both legs stay timelike', async () => {
-  const { page } = await openPage(browser);
-  await pressKey(page, 'F3');
-  // 150 moves of 2 px: x would go from 0.1 to 1.6; it stops at 0.99, short of the light cone
-  await drag(page, [2], 100, 300, 400, 300, 150);
-  const image = await readCanvas(page);
-  const tx = 0.99; // the turnaround at (0.99, 1), drawn one unit down
-  assert.ok(colourNear(image, column(0.9 * tx), row(0.9 - 1), GREEN, 2), 'outbound leg to x = 0.99');
-  assert.ok(colourNear(image, column(0.9 * tx), row(1.1 - 1), TEAL, 2), 'return leg from x = 0.99');
-  for (let x = 1.05; x < 1.45; x += 0.05) {
-    assert.ok(!colourNear(image, column(x), row(0), GREEN, 1), `outbound leg beyond the light cone at ${x}`);
-  }
-  await page.close();
-});
+  test('a 50-move right drag in F1 puts the clock where v t and gamma put it, however fast', async (t) => {
+    const { page, lines } = await openPage(t);
+    await drag(page, [1], 256, 300, 356, 300, 50);
+    await assertClockBoosted(page, BETA_50);
+    await pressKey(page, 'F1');
+    await fastDrag(page, 1, 256, 300, 356, 300, 50);
+    await assertClockBoosted(page, BETA_50);
+    await pressKey(page, 'R'); // upper case as lower: reset
+    assert.ok(colourNear(await readCanvas(page), column(0), row(0.5), CYAN, 0), 'R did not reset the boost');
+    await page.close();
+  });
 
-test('lines are 3 px wide in the diagrams and 5 px in the twin paradox', async () => {
-  const { page } = await openPage(browser);
-  const run = (image, count, isInside) => {
-    let n = 0;
-    for (let i = 0; i < count; ++i) if (isInside(i)) ++n;
-    return n;
-  };
-  let image = await readCanvas(page);
-  assert.equal(run(image, 512, (y) => isClose(image.at(column(1.3), y), RED)), 3, 'space axis');
-  await pressKey(page, 'F3');
-  image = await readCanvas(page);
-  assert.equal(run(image, 512, (x) => isClose(image.at(x, row(0.5)), RED)), 5 + 5, 'home bar and world line');
-  await page.close();
-});
+  test('a one-finger touch drag boosts as a left drag does', async (t) => {
+    const { page } = await openPage(t);
+    const path = Array.from({ length: 51 }, (_, i) => [200 + 2 * i, 300]);
+    await touchDrag(page, [path]);
+    await assertClockBoosted(page, BETA_50);
+    await page.close();
+  });
 
-test('reshape: never below 200 px, each size reported, the width of a phone taken', async () => {
-  const { page, lines } = await openPage(browser);
-  await page.evaluate(() => window.lorentzDemo.module._webResize(150, 100));
-  await readCanvas(page);
-  assert.ok(lines.includes('Entered  Reshape with: 150 100; glutGet: 150 100'), lines.join('\n'));
-  assert.ok(lines.includes('Entered  Reshape with: 200 200; glutGet: 200 200'), lines.join('\n'));
-  assert.deepEqual(await page.$eval('#canvas', (c) => [c.width, c.height, c.clientWidth]), [200, 200, 200]);
+  test('a two-finger touch drag rotates the view as a right drag does', async (t) => {
+    const pictures = [];
+    for (const gesture of ['right drag', 'two fingers']) {
+      const { page } = await openPage(t);
+      await pressKey(page, 'F4');
+      if (gesture === 'right drag') {
+        await drag(page, [3], 256, 256, 296, 286, 20);
+      } else {
+        // both fingers move 2 px right and 1.5 px down a step: the centre as the pointer above
+        const finger = (x, y) => Array.from({ length: 21 }, (_, i) => [x + 2 * i, y + Math.trunc((30 * i) / 20)]);
+        await touchDrag(page, [finger(226, 256), finger(286, 256)]);
+      }
+      const image = await readCanvas(page);
+      pictures.push(Array.from({ length: 512 * 512 }, (_, i) => image.at(i % 512, Math.floor(i / 512)).join()));
+      await page.close();
+    }
+    const differing = pictures[0].filter((p, i) => p !== pictures[1][i]).length;
+    assert.ok(pictures[0].some((p) => p !== pictures[0][0]), 'blank picture');
+    assert.equal(differing, 0, `${differing} pixels differ between a right drag and a two-finger drag`);
+  });
 
-  // a phone's screen: the canvas takes its width (390 less the page's margins), square
-  await page.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
-  await readCanvas(page);
-  assert.deepEqual(await page.$eval('#canvas', (c) => [c.width, c.height]), [366, 366]);
-  assert.ok(lines.includes('Entered  Reshape with: 366 366; glutGet: 366 366'), lines.join('\n'));
-  await page.close();
-});
+  test('F2: after a boost the rod crosses the space axis at +-1/gamma', async (t) => {
+    const { page } = await openPage(t);
+    await pressKey(page, 'F2');
+    await drag(page, [1], 356, 300, 256, 300, 50);
+    const image = await readCanvas(page);
+    for (const x of [1 / GAMMA_50, -1 / GAMMA_50]) {
+      assert.ok(colourNear(image, column(x), row(0), BLACK, 2), `rod end at ${x.toFixed(3)}: ${image.at(column(x), row(0))}`);
+    }
+    assert.ok(!colourNear(image, column(1), row(0), BLACK, 1), 'the rod is not contracted');
+    await page.close();
+  });
 
-test("'h' and the Help button show the help; 'q' and Esc leave a working page", async () => {
-  const { page, lines, errors } = await openPage(browser);
-  const helpCount = () => lines.filter((l) => l === 'Help').length;
-  const before = helpCount();
-  await pressKey(page, 'h');
-  assert.equal(helpCount(), before + 1, 'h prints the help on the console');
-  assert.match(await page.$eval('#help', (e) => (e.hidden ? '' : e.textContent)), /\[Keyboard\][\s\S]*'r'     : reset/);
-  await page.click('#help-button'); // hides it
-  await page.click('#help-button'); // shows it again, printing it once more
-  assert.equal(helpCount(), before + 2);
+  test('F3: a middle drag moves the turnaround only while both legs stay timelike', async (t) => {
+    const { page } = await openPage(t);
+    await pressKey(page, 'F3');
+    // 150 moves of 2 px: x would go from 0.1 to 1.6; it stops at 0.99, short of the light cone
+    await drag(page, [2], 100, 300, 400, 300, 150);
+    const image = await readCanvas(page);
+    const tx = 0.99; // the turnaround at (0.99, 1), drawn one unit down
+    assert.ok(colourNear(image, column(0.9 * tx), row(0.9 - 1), GREEN, 2), 'outbound leg to x = 0.99');
+    assert.ok(colourNear(image, column(0.9 * tx), row(1.1 - 1), TEAL, 2), 'return leg from x = 0.99');
+    for (let x = 1.05; x < 1.45; x += 0.05) {
+      assert.ok(!colourNear(image, column(x), row(0), GREEN, 1), `outbound leg beyond the light cone at ${x}`);
+    }
+    await page.close();
+  });
 
-  await page.focus('#canvas');
-  await pressKey(page, 'q');
-  await pressKey(page, 'Escape');
-  await pressKey(page, 'Q');
-  await pressKey(page, 'F2');
-  assert.ok(lines.includes('Object F2: 2D Lorentz contraction selected.'));
-  assert.ok(colourNear(await readCanvas(page), column(1), row(0.5), BLACK, 2), 'F2 drawn after q and Esc');
-  assert.ok(!lines.includes('Normal exit.'));
-  assert.deepEqual(errors, []);
-  await page.close();
+  test('lines are 3 px wide in the diagrams and 5 px in the twin paradox', async (t) => {
+    const { page } = await openPage(t);
+    const run = (image, count, isInside) => {
+      let n = 0;
+      for (let i = 0; i < count; ++i) if (isInside(i)) ++n;
+      return n;
+    };
+    let image = await readCanvas(page);
+    assert.equal(run(image, 512, (y) => isClose(image.at(column(1.3), y), RED)), 3, 'space axis');
+    await pressKey(page, 'F3');
+    image = await readCanvas(page);
+    assert.equal(run(image, 512, (x) => isClose(image.at(x, row(0.5)), RED)), 5 + 5, 'home bar and world line');
+    await page.close();
+  });
+
+  test('reshape: never below 200 px, each size reported, the width of a phone taken', async (t) => {
+    const { page, lines } = await openPage(t);
+    await page.evaluate(() => window.lorentzDemo.module._webResize(150, 100));
+    await readCanvas(page);
+    assert.ok(lines.includes('Entered  Reshape with: 150 100; glutGet: 150 100'), lines.join('\n'));
+    assert.ok(lines.includes('Entered  Reshape with: 200 200; glutGet: 200 200'), lines.join('\n'));
+    assert.deepEqual(await page.$eval('#canvas', (c) => [c.width, c.height, c.clientWidth]), [200, 200, 200]);
+
+    // a phone's screen: the canvas takes its width (390 less the page's margins), square
+    await page.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
+    await readCanvas(page);
+    assert.deepEqual(await page.$eval('#canvas', (c) => [c.width, c.height]), [366, 366]);
+    assert.ok(lines.includes('Entered  Reshape with: 366 366; glutGet: 366 366'), lines.join('\n'));
+    await page.close();
+  });
+
+  test("'h' and the Help button show the help; 'q' and Esc leave a working page", async (t) => {
+    const { page, lines, errors } = await openPage(t);
+    const helpCount = () => lines.filter((l) => l === 'Help').length;
+    const before = helpCount();
+    await pressKey(page, 'h');
+    assert.equal(helpCount(), before + 1, 'h prints the help on the console');
+    assert.match(await page.$eval('#help', (e) => (e.hidden ? '' : e.textContent)), /\[Keyboard\][\s\S]*'r'     : reset/);
+    await page.click('#help-button'); // hides it
+    await page.click('#help-button'); // shows it again, printing it once more
+    assert.equal(helpCount(), before + 2);
+
+    await page.focus('#canvas');
+    await pressKey(page, 'q');
+    await pressKey(page, 'Escape');
+    await pressKey(page, 'Q');
+    await pressKey(page, 'F2');
+    assert.ok(lines.includes('Object F2: 2D Lorentz contraction selected.'));
+    assert.ok(colourNear(await readCanvas(page), column(1), row(0.5), BLACK, 2), 'F2 drawn after q and Esc');
+    assert.ok(!lines.includes('Normal exit.'));
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
 });

@@ -1,0 +1,96 @@
+// Colours for the room and what they mean: the palette picker (the desktop's
+// colours, high contrast on white, or dark for projectors; links carry it as
+// colours=), the legend of the demonstration shown, and the canvas's
+// accessible description, which names the demonstration and what it draws.
+// The colours and their names come from the program's palette.
+
+const PALETTES = ['desktop', 'high-contrast', 'dark'];
+// lit faces: the material's olive yellow under the light; no palette changes it
+const LIT = { name: 'olive yellow, shaded', rgb: [179, 179, 0] };
+
+// What each colour is, by demonstration; keys are the program's colours.
+const LEGENDS = {
+  1: [['red', 'the axes: space x across, time t up'], ['blue', 'light, along x = ±t'],
+    ['yellow', 'the unit hyperbolas t² − x² = ±1'], ['black', 'a lattice of events at rest in the objects’ frame'],
+    ['cyan', 'a clock at rest from t = −1 to 1 (proper time 2)']],
+  2: [['red', 'the axes: space x across, time t up'], ['blue', 'light, along x = ±t'],
+    ['yellow', 'the unit hyperbolas t² − x² = ±1'], ['black', 'the world lines of a rod’s two ends (proper length 2)']],
+  3: [['red', 'the home twin: world line, and the proper-time bar at the left'],
+    ['green', 'the traveller going out: world line, and the lower bar at the right'],
+    ['teal', 'the traveller coming back: world line, and the bar stacked on it'],
+    ['scale blue', 'velocity scale from 0 to +1'], ['grey', 'velocity scale from 0 to −1'],
+    ['orange', 'the velocity of the frame the picture is seen from']],
+  4: [['green', 'a rod along the time axis, which points towards you'],
+    ['lit', 'an icosahedron and a wire cube, boosted with the rod']],
+  other: [['lit', 'a lit icosahedron: this demonstration has no scene of its own']],
+};
+const HOW_TO = {
+  3: 'Move the turnaround with a middle drag, or choose “move the turnaround” for a one-finger or left drag ' +
+    '(arrow keys on the focused canvas do the same). It stays where both legs are slower than light.',
+};
+
+export function attachLegend(module, links, title) {
+  const picker = document.querySelector('select[data-control="palette"]');
+  const list = document.getElementById('legend-list');
+  const howTo = document.getElementById('legend-how');
+  const description = document.getElementById('canvas-description');
+  let shownDemo = null;
+
+  // the palette's colours by key, with their names there
+  const swatches = () => {
+    const result = { lit: LIT };
+    for (let i = 0; i < module._webPaletteEntryCount(); ++i) {
+      const rgb = new Float32Array(module.HEAPF32.buffer, module._webPaletteEntryShown(i), 3);
+      result[module.UTF8ToString(module._webPaletteEntryKey(i))] = {
+        name: module.UTF8ToString(module._webPaletteEntryName(i)),
+        rgb: [...rgb].map((c) => Math.round(c * 255)),
+      };
+    }
+    return result;
+  };
+
+  const show = (demo) => {
+    shownDemo = demo;
+    const colours = swatches();
+    const entries = LEGENDS[demo] || LEGENDS.other;
+    list.replaceChildren(...entries.map(([key, meaning]) => {
+      const item = document.createElement('li');
+      const swatch = document.createElement('span');
+      swatch.className = 'swatch';
+      swatch.style.background = `rgb(${colours[key].rgb.join(',')})`;
+      const name = document.createElement('b');
+      name.textContent = colours[key].name;
+      item.append(swatch, name, `: ${meaning}`);
+      return item;
+    }));
+    howTo.textContent = HOW_TO[demo] || '';
+    howTo.hidden = !HOW_TO[demo];
+    description.textContent = `${title(demo)}. ${entries.map(([key, meaning]) => `${colours[key].name}: ${meaning}`)
+      .join('; ')}.${HOW_TO[demo] ? ` ${HOW_TO[demo]}` : ''}`;
+  };
+
+  const usePalette = (name) => {
+    const index = Math.max(0, PALETTES.indexOf(name));
+    picker.value = PALETTES[index];
+    document.body.dataset.palette = PALETTES[index];
+    module._webSetPalette(index);
+    if (shownDemo !== null) show(shownDemo);
+  };
+  picker.addEventListener('change', () => usePalette(picker.value));
+
+  links.add({
+    keys: ['colours'],
+    apply(values, ignore) {
+      for (const text of values.get('colours')) {
+        if (PALETTES.includes(text)) usePalette(text);
+        else ignore('colours', text, `the colours are ${PALETTES.join(', ')}`);
+      }
+    },
+    write: () => (picker.value === PALETTES[0] ? [] : [`colours=${picker.value}`]),
+  });
+
+  // after every frame: the legend follows the demonstration
+  return function refresh(demo) {
+    if (demo !== shownDemo) show(demo);
+  };
+}

@@ -1,0 +1,70 @@
+// Links: the page's address fragment follows the state (#demo=1&v=0.6), and
+// opening or editing one sets it. Each feature owns some keys: it applies
+// them when a link opens, in the order the features were added, and writes
+// them after every frame. A bad part is ignored with a console line.
+
+const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
+
+// A number written plainly, NaN for anything else ('', 'NaN', '0x10', '1,5').
+export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
+
+// feature: { keys: [...], apply(values, ignore), write() }: values maps each of
+// its keys in the link to the texts given, in order; ignore(key, value, reason)
+// reports a bad one; write() returns its parts ('v=0.6', ...), [] for none.
+export function attachLinks(log) {
+  const features = [];
+  let fragment = null;
+
+  const ignore = (part, reason) => log(`Link ignored in part ${part.slice(0, 40)}: ${reason}`);
+  const decode = (text) => {
+    try {
+      return decodeURIComponent(text);
+    } catch {
+      return text;
+    }
+  };
+
+  const open = (hash) => {
+    const known = new Set(features.flatMap((f) => f.keys));
+    const byKey = new Map();
+    for (const part of hash.replace(/^#/, '').split('&').filter(Boolean)) {
+      const equals = part.indexOf('=');
+      const key = decode(equals < 0 ? part : part.slice(0, equals));
+      const value = decode(equals < 0 ? '' : part.slice(equals + 1));
+      if (!known.has(key)) {
+        ignore(part, 'unknown key');
+      } else {
+        if (!byKey.has(key)) byKey.set(key, []);
+        byKey.get(key).push(value);
+      }
+    }
+    for (const feature of features) {
+      const mine = new Map(feature.keys.filter((k) => byKey.has(k)).map((k) => [k, byKey.get(k)]));
+      if (mine.size) feature.apply(mine, (key, value, reason) => ignore(`${key}=${value}`, reason));
+    }
+  };
+
+  window.addEventListener('hashchange', () => {
+    if (window.location.hash !== `#${fragment}`) open(window.location.hash);
+  });
+
+  return {
+    add(feature) {
+      features.push(feature);
+    },
+    // the link the page was opened with, once every feature is added
+    openStart() {
+      if (window.location.hash) open(window.location.hash);
+    },
+    open,
+    // the address after a change of state
+    refresh() {
+      const next = features.flatMap((f) => f.write()).join('&');
+      if (next !== fragment) {
+        fragment = next;
+        history.replaceState(null, '', `#${fragment}`);
+      }
+    },
+    current: () => fragment,
+  };
+}

@@ -1,0 +1,95 @@
+// The picture on any screen: the canvas's drawing buffer follows the screen's
+// pixel ratio (measured again on zoom or a move to another screen), the canvas
+// takes the width of a narrow screen, and Full screen shows the picture square
+// and as large as the screen allows, with the panel beside it (below it on a
+// portrait screen), refitted on rotation and resize. Where the browser has no
+// full-screen call the same layout fills the window. Esc or the button leaves.
+// The program is told CSS pixels only: its window is the canvas's CSS size.
+
+const START_SIDE = 512; // CSS pixels, the desktop's window
+const MAX_RATIO = 3;
+const EDGE = 12; // CSS pixels around the presented layout, as page.css
+const GAP = 16; // between the picture and the panel, as page.css
+const PANEL_BESIDE = 340; // the panel's width beside the picture
+const PORTRAIT_PICTURE_SHARE = 0.6; // of the height on a portrait screen; the panel below
+
+export function attachPresentation(module, canvas, layout, button) {
+  let ratio = 0;
+  let ratioQuery = null;
+  const measureRatio = () => {
+    const measured = Math.min(MAX_RATIO, Math.max(1, window.devicePixelRatio || 1));
+    if (measured !== ratio) {
+      ratio = measured;
+      module._webSetPixelRatio(ratio);
+    }
+    // the ratio changes without a resize when the window moves to another screen
+    ratioQuery?.removeEventListener('change', measureRatio);
+    ratioQuery = window.matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+    ratioQuery.addEventListener('change', measureRatio);
+  };
+
+  const fullScreenElement = () => document.fullscreenElement || document.webkitFullscreenElement || null;
+  const presenting = () => fullScreenElement() === layout || layout.classList.contains('presenting');
+
+  const fit = () => {
+    let side;
+    if (presenting()) {
+      const width = window.innerWidth - 2 * EDGE, height = window.innerHeight - 2 * EDGE;
+      const landscape = width >= height;
+      layout.dataset.orientation = landscape ? 'landscape' : 'portrait';
+      side = landscape ? Math.min(height, width - PANEL_BESIDE - GAP) : Math.min(width, height * PORTRAIT_PICTURE_SHARE);
+    } else {
+      delete layout.dataset.orientation;
+      side = Math.min(START_SIDE, layout.clientWidth);
+    }
+    side = Math.floor(side);
+    if (side > 0 && (side !== canvas.clientWidth || side !== canvas.clientHeight)) module._webResize(side, side);
+  };
+
+  const showState = () => {
+    const on = presenting();
+    button.textContent = on ? 'Leave full screen' : 'Full screen';
+    button.setAttribute('aria-pressed', String(on));
+    fit();
+  };
+
+  const fillWindow = (on) => {
+    layout.classList.toggle('presenting', on);
+    showState();
+  };
+  const enter = () => {
+    const request = layout.requestFullscreen || layout.webkitRequestFullscreen;
+    if (!request) {
+      fillWindow(true);
+      return;
+    }
+    try {
+      Promise.resolve(request.call(layout)).catch(() => fillWindow(true));
+    } catch {
+      fillWindow(true);
+    }
+  };
+  const leave = () => {
+    if (fullScreenElement()) (document.exitFullscreen || document.webkitExitFullscreen).call(document);
+    else fillWindow(false);
+  };
+
+  button.addEventListener('click', () => (presenting() ? leave() : enter()));
+  for (const change of ['fullscreenchange', 'webkitfullscreenchange']) {
+    document.addEventListener(change, () => {
+      showState();
+      canvas.focus();
+    });
+  }
+  document.addEventListener('keydown', (e) => {
+    if (e.key === 'Escape' && layout.classList.contains('presenting')) fillWindow(false);
+  });
+  window.addEventListener('resize', () => {
+    measureRatio();
+    fit();
+  });
+  window.addEventListener('orientationchange', fit);
+
+  measureRatio();
+  fit();
+}

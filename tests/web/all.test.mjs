@@ -1,0 +1,14 @@
+// Every test of the web page in one process, side by side in one headless
+// Chromium: the page as a user meets it, the teaching panel, the classroom
+// (screens, mixed input, keyboard, colours, speech), and the cross-check with
+// the desktop program. node --test all.test.mjs (ctest's "web" runs it).
+import { describe, after } from 'node:test';
+import { closeSharedBrowser } from './browser.mjs';
+
+describe('the web page', { concurrency: true }, async () => {
+  after(closeSharedBrowser);
+  await import('./page.test.mjs');
+  await import('./panel.test.mjs');
+  await import('./classroom.test.mjs');
+  await import('./crosscheck.test.mjs');
+});
