@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
+ensure_packages "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" $(npm_if_missing)
 ensure_web_test_modules
 scripts/web.sh --build
 node tests/web/bench.mjs

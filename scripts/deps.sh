@@ -1,12 +1,16 @@
 # Installs the Debian packages a build needs when they are missing: with
 # apt-get as root, otherwise by printing the one command that does it on a
-# minimal Debian (su, which every Debian has; sudo may not be there).
+# minimal Debian (su, which every Debian has; sudo may not be there), each
+# package named once.
 # Usage (sourced): ensure_packages pkg...
 
 ensure_packages() {
     local missing=()
+    local seen=" "
     local pkg
     for pkg in "$@"; do
+        [[ "$seen" == *" $pkg "* ]] && continue
+        seen+="$pkg "
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
@@ -37,9 +41,20 @@ WEB_TEST_PACKAGES=(chromium)
 # what building and checking the Debian package adds
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
 
-# npm for the page's tests, where Node.js came without it
+# npm for the page's tests, where Node.js came without it (Debian's nodejs,
+# which emscripten brings, does)
+npm_if_missing() {
+    command -v npm >/dev/null 2>&1 || echo npm
+}
+
+# everything scripts/test.sh needs, for its one install line
+test_command_packages() {
+    printf '%s\n' "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" \
+        "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" $(npm_if_missing)
+}
+
 ensure_npm() {
-    command -v npm >/dev/null 2>&1 || ensure_packages npm
+    ensure_packages $(npm_if_missing)
 }
 
 # The page tests' npm packages, from tests/web/package-lock.json; puppeteer-core

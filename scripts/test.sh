@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the demo with its tests and the web page, and runs every test with
-# CTest, twice: a plain build (with the page's tests in headless Chromium), then
-# one with AddressSanitizer and UndefinedBehaviorSanitizer, where any finding
-# fails. With no DISPLAY set it starts its own Xvfb (24-bit, large enough for
-# 1920x1080 windows) and stops it afterwards.
+# CTest on a plain build (the page's tests in headless Chromium among them),
+# then the tests of native code again on a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any finding fails. Packages missing are
+# installed (as root) or named in one install line; the page tests' npm
+# packages come from the npm registry. With no DISPLAY set it starts its own
+# Xvfb (24-bit, large enough for 1920x1080 windows) and stops it afterwards.
 #   --quick   the plain build only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" \
-    "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
+mapfile -t packages < <(test_command_packages)
+ensure_packages "${packages[@]}"
 ensure_web_test_modules
 scripts/web.sh --build
 

@@ -2,7 +2,9 @@
 # The line printed to a user who is not root when a package is missing: it must
 # work on a minimal Debian (no sudo) and install without recommends, as the
 # root path does. dpkg-query is faked to report freeglut3-dev missing; as root,
-# the check runs as the user nobody.
+# the check runs as the user nobody. Then, on a machine with nothing installed
+# and no npm, the test command's line: one line, every package once, npm
+# among them, and apt resolves the whole of it.
 # Usage: install_line_check.sh path/to/deps.sh
 set -euo pipefail
 work=$(mktemp -d)
@@ -24,7 +26,7 @@ chmod -R a+rX "$work"
 chmod a+x "$work/dpkg-query" "$work/check"
 
 as_user=()
-[ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+[ "$(id -u)" -eq 0 ] && as_user=("$(command -v setpriv)" --reuid=nobody --regid=nogroup --clear-groups)
 status=0
 output=$(cd "$work" && PATH="$work:$PATH" "${as_user[@]}" "$work/check" 2>&1) || status=$?
 
@@ -35,4 +37,46 @@ if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
     echo "$output"
     exit 1
 fi
-echo "install line check passed"
+
+# nothing installed, and no npm on the PATH
+mkdir "$work/bare"
+cat >"$work/bare/dpkg-query" <<'FAKE'
+#!/bin/sh
+exit 1
+FAKE
+ln -s "$(command -v grep)" "$(command -v id)" "$(command -v dirname)" "$work/bare/"
+chmod -R a+rX "$work/bare"
+cat >"$work/check-all" <<'RUN'
+#!/bin/bash
+source "$(dirname "$0")/deps.sh"
+mapfile -t packages < <(test_command_packages)
+ensure_packages "${packages[@]}"
+RUN
+chmod a+rx "$work/check-all"
+status=0
+output=$(cd "$work" && PATH="$work/bare" "${as_user[@]}" "$work/check-all" 2>&1) || status=$?
+line=$(printf '%s\n' "$output" | sed -n "2s/^  su -c 'apt-get update && apt-get install -y --no-install-recommends \(.*\)'$/\1/p")
+if [ "$status" -ne 1 ] || [ "$(printf '%s\n' "$output" | wc -l)" -ne 2 ] || [ -z "$line" ]; then
+    echo "expected one install line, exit status 1; got $status and:"
+    echo "$output"
+    exit 1
+fi
+read -ra named <<<"$line"
+duplicates=$(printf '%s\n' "${named[@]}" | sort | uniq -d)
+[ -z "$duplicates" ] || { echo "named twice: $duplicates"; exit 1; }
+printf '%s\n' "${named[@]}" | grep -qx npm || { echo "npm is not in the line: $line"; exit 1; }
+# apt resolves every package of the line together on a machine with nothing
+# installed (a simulation against an empty package status: this machine's own
+# packages, such as a Node.js from elsewhere, play no part)
+if ! ls /var/lib/apt/lists/*Packages* >/dev/null 2>&1; then
+    [ "$(id -u)" -eq 0 ] || { echo "no apt package lists: run apt-get update as root"; exit 1; }
+    apt-get update -qq
+fi
+: >"$work/status"
+if ! apt-get install -s --no-install-recommends -o Dir::State::status="$work/status" "${named[@]}" \
+    >"$work/apt.log" 2>&1; then
+    echo "apt cannot install the line: $line"
+    tail -5 "$work/apt.log"
+    exit 1
+fi
+echo "install line check passed (${#named[@]} packages in one line)"

@@ -1,6 +1,7 @@
 // Readouts against closed forms: velocities read back with their sign, the
-// twins' proper times, and the Thomas-Wigner rotation of two perpendicular
-// boosts, cos(angle) = (g1 + g2) / (1 + g1 g2).
+// twins' proper times, the Thomas-Wigner rotation of two perpendicular
+// boosts, cos(angle) = (g1 + g2) / (1 + g1 g2), counter-clockwise for x then y,
+// and velocities written for links that reopen their Lorentz factor.
 #include "relativity/matrix4.h"
 #include "relativity/readouts.h"
 
@@ -52,7 +53,8 @@ TEST(Readouts, PerpendicularBoostsLeaveTheWignerRotation) {
         step(total, 1, 0, b1); // along x, then along y
         step(total, 0, 1, b2);
         const BoostParts p = splitBoost(total);
-        EXPECT_NEAR(std::cos(p.rotationDegrees * pi / 180), (g1 + g2) / (1 + g1 * g2), 1e-12);
+        // counter-clockwise, from +x towards +y: the order of the boosts gives the sign
+        EXPECT_NEAR(p.rotationDegrees, std::acos((g1 + g2) / (1 + g1 * g2)) * 180 / pi, 1e-9);
         EXPECT_NEAR(p.velocityX, b1 / g2, 1e-12); // the first velocity, seen from the second frame
         EXPECT_NEAR(p.velocityY, b2, 1e-12);
         EXPECT_NEAR(p.gamma, g1 * g2, 1e-9);
@@ -98,4 +100,18 @@ TEST(Readouts, ClosedLoopOfDragsLeavesAPureRotation) {
     EXPECT_LT(p.speed, 0.01);
     EXPECT_GT(std::fabs(p.rotationDegrees), 0.5);
     EXPECT_LT(std::fabs(p.rotationDegrees), 2.0 * 0.2 * 0.2 * 180 / pi);
+}
+
+TEST(Readouts, LinkVelocitiesReopenTheirLorentzFactor) {
+    EXPECT_EQ(velocityDecimals(0.6, 1.25, 1e-7), 4);
+    for (double rapidity : {0.1, 2.0, 7.0, 10.0}) {
+        const double v = std::tanh(rapidity), gamma = std::cosh(rapidity);
+        const int decimals = velocityDecimals(v, gamma, 1e-7);
+        ASSERT_GT(decimals, 0) << rapidity;
+        const double back = std::round(v * std::pow(10.0, decimals)) / std::pow(10.0, decimals);
+        EXPECT_NEAR(preciseLorentzFactor(back) / gamma, 1.0, 2e-7) << rapidity;
+        EXPECT_EQ(velocityDecimals(v, gamma, 1e-7), velocityDecimals(-v, gamma, 1e-7));
+    }
+    // from rapidity 12 on, one ulp of v moves gamma by more than 1e-7: links write the rapidity
+    EXPECT_EQ(velocityDecimals(std::tanh(12.0), std::cosh(12.0), 1e-7), -1);
 }

@@ -14,8 +14,8 @@ double drawnVelocityX(const Matrix4& boost);
 // at t = 1 lands at t = gamma.
 double drawnGammaX(const Matrix4& boost);
 
-// 1 / sqrt((1 - v)(1 + v)): the Lorentz factor without the cancellation of
-// 1 - v^2 close to c, where it keeps the factor to rounding for any |v| < 1.
+// 1 / sqrt((1 - v)(1 + v)): the Lorentz factor for any |v| < 1, with 1 - v
+// exact close to c.
 double preciseLorentzFactor(double v);
 
 // Decimals (4 to 17) with which v, written out and read back, gives a Lorentz

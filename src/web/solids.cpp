@@ -1,12 +1,15 @@
 // GLUT's solids for the browser, as freeglut draws them: the unit icosahedron
 // with one normal a face (its vertices (+-1, 0, 0) and two rings at x = +-1/sqrt 5),
 // and the wire cube as six lit face outlines, each with its face's normal.
+// freeglut's icosahedron normals are not of unit length; without GL_NORMALIZE
+// their length scales the diffuse light, so these have it too.
 #include <GL/freeglut.h>
 #include <cmath>
 
 namespace {
 const double pi = 3.14159265358979323846;
 const int faceCount = 20;
+const double icosahedronNormalLength = 0.957454; // freeglut's, measured through GL lighting
 
 // vertex 0 at +x, 1-5 the ring at x = 1/sqrt 5 (angle 72 k in the y-z plane),
 // 6-10 the ring at x = -1/sqrt 5 (angle 180 - 72 k), 11 at -x
@@ -59,7 +62,8 @@ void glutSolidIcosahedron(void) {
         }
         // a regular solid's face normal points through the face's centre
         const double length =
-            std::sqrt(centre[0] * centre[0] + centre[1] * centre[1] + centre[2] * centre[2]);
+            std::sqrt(centre[0] * centre[0] + centre[1] * centre[1] + centre[2] * centre[2]) /
+            icosahedronNormalLength;
         for (int i = 0; i < 3; ++i) {
             glNormal3d(centre[0] / length, centre[1] / length, centre[2] / length);
             glVertex3d(v[i][0], v[i][1], v[i][2]);

@@ -5,7 +5,8 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  openPage, readCanvas, pressKey, drag, fastDrag, touchDrag, column, row, colourNear, isClose,
+  openPage, readCanvas, pressKey, drag, fastDrag, touchDrag, column, row, colourNear, isClose, programReadouts,
+  assertNear,
 } from './browser.mjs';
 
 const RED = [255, 0, 0], CYAN = [0, 255, 255], BLACK = [0, 0, 0], GREEN = [0, 255, 0];
@@ -13,6 +14,7 @@ const TEAL = [0, 204, 204];
 // fifty motion events of beta 0.01 each: rapidities add
 const BETA_50 = Math.tanh(50 * Math.atanh(0.01));
 const GAMMA_50 = 1 / Math.sqrt(1 - BETA_50 * BETA_50);
+const BETA_20 = Math.tanh(20 * Math.atanh(0.01));
 
 
 // Is the boosted clock's world line along (gamma v t, gamma t), its ends at t = +-1?
@@ -118,7 +120,22 @@ describe('the page', { concurrency: true }, () => {
     for (let x = 1.05; x < 1.45; x += 0.05) {
       assert.ok(!colourNear(image, column(x), row(0), GREEN, 1), `outbound leg beyond the light cone at ${x}`);
     }
+    const q = await programReadouts(page);
+    assertNear(q.turnaroundX, 0.99, 'turnaround x', 1e-9);
+    assertNear(q.turnaroundT, 1, 'turnaround t', 1e-9);
     await page.close();
+  });
+
+  test('a left drag with Shift, Ctrl or Alt held boosts nothing', async (t) => {
+    const { page } = await openPage(t);
+    for (const key of ['Shift', 'Control', 'Alt']) {
+      await page.keyboard.down(key);
+      await drag(page, [1], 256, 300, 296, 300, 20);
+      await page.keyboard.up(key);
+      assert.equal((await programReadouts(page)).velocity, 0, `${key} + left drag`);
+    }
+    await drag(page, [1], 256, 300, 296, 300, 20);
+    assertNear((await programReadouts(page)).velocity, BETA_20, 'and without', 1e-9);
   });
 
   test('lines are 3 px wide in the diagrams and 5 px in the twin paradox', async (t) => {

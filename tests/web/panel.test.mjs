@@ -5,7 +5,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  openPage, readCanvas, pressKey, drag, column, row, colourNear, readouts, assertNear,
+  openPage, readCanvas, pressKey, drag, column, row, colourNear, readouts, programReadouts, assertNear,
 } from './browser.mjs';
 
 const RED = [255, 0, 0], CYAN = [0, 255, 255], ORANGE = [255, 102, 0];
@@ -51,8 +51,8 @@ describe('the teaching panel', { concurrency: true }, () => {
     assertNear(q.velocityY, b, 'F4 vy');
     assertNear(q.velocity, Math.hypot(b / g, b), 'F4 speed');
     assertNear(q.gamma, g * g, 'F4 gamma');
-    assertNear(Math.cos((q.wignerAngle * Math.PI) / 180), (2 * g) / (1 + g * g), 'F4 Wigner angle', 1e-5);
-    assert.ok(Math.abs(q.wignerAngle) > 0.5, `a rotation is left: ${q.wignerAngle}`);
+    // right, then up: counter-clockwise, acos(2g / (1 + g^2))
+    assertNear(q.wignerAngle, (Math.acos((2 * g) / (1 + g * g)) * 180) / Math.PI, 'F4 Wigner angle', 1e-3);
     await page.close();
   });
 
@@ -108,6 +108,18 @@ describe('the teaching panel', { concurrency: true }, () => {
       assert.ok(Math.abs(q.velocity) < 1, `${hash}: velocity ${q.velocity}`);
       await page.close();
     }
+  });
+
+  test('links the page cannot take: a velocity in F4 is refused, F12 opens', async (t) => {
+    const { page, lines } = await openPage(t, '#demo=4&v=0.5');
+    assert.ok(lines.some((l) => l.startsWith('Link ignored in part v=0.5')), lines.join('\n'));
+    const q = await programReadouts(page);
+    assert.deepEqual([q.demo, q.velocity, q.wignerAngle], [4, 0, 0], 'F4 left unboosted, with no shear');
+    assert.deepEqual(await page.$$eval('input[data-control="velocity"]', (es) => es.map((e) => e.disabled)), [true, true]);
+    assert.equal(new URL(page.url()).hash, '#demo=4');
+    const { page: last, lines: lastLines } = await openPage(t, '#demo=12');
+    assert.equal(await last.$eval('#demo-select', (s) => s.value), '12');
+    assert.ok(lastLines.includes('Object F12 selected.'));
   });
 
   test('the roll mode turns the view about the viewing axis, with the trace line', async (t) => {
