@@ -4,6 +4,7 @@
 #include "scenes/display.h"
 
 #include "app/state.h"
+#include "scenes/overlays.h"
 #include "scenes/spacetime.h"
 #include "scenes/twin.h"
 
@@ -35,6 +36,7 @@ void onDisplay() {
         glutSolidIcosahedron();
         break;
     }
+    drawTeachingOverlays();
     glutSwapBuffers();
 }
 

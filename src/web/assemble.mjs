@@ -9,7 +9,8 @@ import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = dirname(fileURLToPath(import.meta.url));
-const MODULES = ['link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'present.js', 'page.js'];
+const MODULES = ['link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'events.js', 'twins.js', 'present.js',
+  'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');

@@ -8,6 +8,7 @@
 //   webSetPixelRatio(ratio)                    device pixels per CSS pixel, 1 to 3
 //   webSetPalette(palette)                     0 desktop, 1 high contrast, 2 dark
 //   webRedraw()                                one frame now (the benchmark times it)
+//   webPostRedisplay()                         a frame at the next chance
 // Sizes and positions are CSS pixels: the program never sees the pixel ratio.
 // 'q' and Esc only redraw: a page has nothing to exit to.
 #include "web/webgl.h"
@@ -180,6 +181,10 @@ EMSCRIPTEN_KEEPALIVE void webSetPixelRatio(double ratio) {
 
 EMSCRIPTEN_KEEPALIVE void webSetPalette(int palette) {
     showPalette(palette);
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE void webPostRedisplay() {
     glutPostRedisplay();
 }
 

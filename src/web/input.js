@@ -5,7 +5,7 @@
 //   touch: one finger drags as the left button, two fingers as the right
 //   one pointer for every gesture: the left button (one finger) may instead
 //          give what the right, middle, both left and middle (with Shift), or
-//          the fifth button give on the desktop
+//          the fifth button give on the desktop, or place an event where it presses
 //   arrows on the focused canvas: a short drag in their direction in that
 //          gesture (Shift: five times as far); elsewhere they are special keys
 //   keys:  F1-F12 (taken from the browser), Shift/Ctrl/Alt as special keys
@@ -41,6 +41,7 @@ export const LEFT_DRAG_GESTURES = {
   'depth-pan': { buttons: [0, 1], shift: true },
   turnaround: { buttons: [1], shift: false },
   roll: { buttons: [5], shift: false },
+  'place-event': { buttons: [], shift: false, place: true }, // a tap places an event instead
 };
 
 function modifiersOf(e) {
@@ -86,7 +87,8 @@ function buttonLedger(program, began, ended) {
 // program: { mouse(button, state, x, y, modifiers), motion(x, y), keyboard(key, modifiers),
 //            special(key, modifiers) }
 // options: leftDragMode() a key of LEFT_DRAG_GESTURES; gestureStarted() at the first
-// press and gestureEnded() after the last release of the buttons
+// press and gestureEnded() after the last release of the buttons; placeAt(x, y)
+// for a press in the place-event mode
 export function attachInput(canvas, program, options = {}) {
   const leftDragMode = options.leftDragMode || (() => 'boost');
   const ledger = buttonLedger(program, options.gestureStarted || (() => {}), options.gestureEnded || (() => {}));
@@ -108,6 +110,7 @@ export function attachInput(canvas, program, options = {}) {
   // The left button presses the buttons of the chosen gesture, and lets them go.
   const pressLeft = (x, y, modifiers) => {
     leftGesture = LEFT_DRAG_GESTURES[leftDragMode()] || LEFT_DRAG_GESTURES.boost;
+    if (leftGesture.place) options.placeAt?.(x, y);
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
     for (const button of leftGesture.buttons) ledger.press(button, x, y, held);
   };
@@ -263,6 +266,7 @@ export function attachInput(canvas, program, options = {}) {
   // canvas's centre, moved in the arrow's direction, and released.
   const arrowDrag = (e) => {
     releaseEverything();
+    if (LEFT_DRAG_GESTURES[leftDragMode()]?.place) return; // events are typed from the keyboard
     const [dx, dy] = ARROW_DIRECTIONS[e.key];
     let x = Math.floor(canvas.clientWidth / 2), y = Math.floor(canvas.clientHeight / 2);
     pressLeft(x, y, 0);

@@ -35,6 +35,7 @@ export function attachLegend(module, links, title) {
   const howTo = document.getElementById('legend-how');
   const description = document.getElementById('canvas-description');
   let shownDemo = null;
+  let shownExtras = [];
 
   // the palette's colours by key, with their names there
   const swatches = () => {
@@ -49,10 +50,11 @@ export function attachLegend(module, links, title) {
     return result;
   };
 
-  const show = (demo) => {
+  const show = (demo, extras) => {
     shownDemo = demo;
+    shownExtras = extras;
     const colours = swatches();
-    const entries = LEGENDS[demo] || LEGENDS.other;
+    const entries = [...(LEGENDS[demo] || LEGENDS.other), ...extras];
     list.replaceChildren(...entries.map(([key, meaning]) => {
       const item = document.createElement('li');
       const swatch = document.createElement('span');
@@ -74,7 +76,7 @@ export function attachLegend(module, links, title) {
     picker.value = PALETTES[index];
     document.body.dataset.palette = PALETTES[index];
     module._webSetPalette(index);
-    if (shownDemo !== null) show(shownDemo);
+    if (shownDemo !== null) show(shownDemo, shownExtras);
   };
   picker.addEventListener('change', () => usePalette(picker.value));
 
@@ -89,8 +91,9 @@ export function attachLegend(module, links, title) {
     write: () => (picker.value === PALETTES[0] ? [] : [`colours=${picker.value}`]),
   });
 
-  // after every frame: the legend follows the demonstration
-  return function refresh(demo) {
-    if (demo !== shownDemo) show(demo);
+  // after every frame: the legend follows the demonstration and the overlays
+  // (extras: [colour key, meaning] pairs added to the demonstration's own)
+  return function refresh(demo, extras = []) {
+    if (demo !== shownDemo || JSON.stringify(extras) !== JSON.stringify(shownExtras)) show(demo, extras);
   };
 }

@@ -1,13 +1,15 @@
 // The page around the program: starts it on the canvas (or says what is
 // missing where the browser has no WebGL), passes the browser's input to it,
 // sends its console lines to the browser console, refreshes the panel, the
-// legend, the link and the spoken readouts after every frame, and shows the
-// help on the page ('h' or the Help button).
+// events, the legend, the link and the spoken readouts after every frame, and
+// shows the help on the page ('h' or the Help button).
 import { attachInput } from './input.js';
 import { attachLinks } from './link.js';
 import { attachAnnouncer } from './announce.js';
-import { attachPanel } from './panel.js';
+import { attachPanel, readQuantities } from './panel.js';
 import { attachLegend } from './legend.js';
+import { attachEvents } from './events.js';
+import { attachTwins } from './twins.js';
 import { attachPresentation } from './present.js';
 
 const canvas = document.getElementById('canvas');
@@ -51,6 +53,7 @@ async function start() {
   };
   const module = await createLorentzDemo({ canvas, print: printLine, printErr: printLine, onFrame: countFrame });
   demo.module = module;
+  demo.readouts = () => readQuantities(module);
 
   // 'h' prints the help on the console, as on the desktop, and shows it here.
   const showHelp = (modifiers) => {
@@ -76,10 +79,13 @@ async function start() {
   const announcer = attachAnnouncer(document.getElementById('announcer'));
   const refreshPanel = attachPanel(module, links, (sentence) => announcer.note(sentence));
   const refreshLegend = attachLegend(module, links, title);
+  attachTwins(module, links, demo.readouts);
+  const events = attachEvents(module, links);
   let spokenDemo = null;
   refresh = () => {
     const q = refreshPanel();
-    refreshLegend(q.demo);
+    events.refresh(q);
+    refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? events.legendEntries() : []);
     if (q.demo !== spokenDemo) {
       spokenDemo = q.demo;
       announcer.settle();
@@ -98,6 +104,7 @@ async function start() {
     special: (key, modifiers) => module._webSpecial(key, modifiers),
   }, {
     leftDragMode: () => dragMode.value,
+    placeAt: (x, y) => events.placeAt(x, y),
     gestureStarted: () => announcer.hold(),
     gestureEnded: () => announcer.settle(),
   });

@@ -28,11 +28,16 @@ const Entry entries[] = {
     {"yellow",     {1, 1, 0},        {"yellow", "ochre", "yellow"},          {{1, 1, 0}, RGB(0x8a6d00), RGB(0xf5d000)}},
     {"black",      {0, 0, 0},        {"black", "black", "light grey"},       {{0, 0, 0}, {0, 0, 0}, RGB(0xe6e6e6)}},
     {"cyan",       {0, 1, 1},        {"cyan", "dark cyan", "cyan"},          {{0, 1, 1}, RGB(0x00788a), RGB(0x00e0ff)}},
-    {"green",      {0, 1, 0},        {"green", "blue", "sky blue"},          {{0, 1, 0}, RGB(0x0060c0), RGB(0x49b6ff)}},
+    {"green",      {0, 1, 0},        {"green", "blue", "azure"},             {{0, 1, 0}, RGB(0x0060c0), RGB(0x49b6ff)}},
     {"teal",       {0, 0.8f, 0.8f},  {"teal", "dark cyan", "mint"},          {{0, 0.8f, 0.8f}, RGB(0x00788a), RGB(0x9be7c4)}},
     {"orange",     {1, 0.4f, 0},     {"orange", "brown", "orange"},          {{1, 0.4f, 0}, RGB(0xa35200), RGB(0xffaa33)}},
     {"scale blue", {0.2f, 0.2f, 1},  {"pale blue", "bright blue", "periwinkle"}, {{0.2f, 0.2f, 1}, RGB(0x3333ff), RGB(0x7f8cff)}},
     {"grey",       {0.2f, 0.2f, 0.2f}, {"dark grey", "dark grey", "grey"},   {{0.2f, 0.2f, 0.2f}, RGB(0x333333), RGB(0x9a9a9a)}},
+    // the teaching overlays
+    {"violet",     {0.6f, 0, 0.8f},  {"violet", "violet", "lilac"},          {{0.6f, 0, 0.8f}, RGB(0x7a1fa2), RGB(0xd08cff)}},
+    {"mid grey",   {0.5f, 0.5f, 0.5f}, {"grey", "grey", "silver"},           {{0.5f, 0.5f, 0.5f}, RGB(0x666666), RGB(0xa8a8a8)}},
+    {"sky",        {0.3f, 0.6f, 1},  {"sky blue", "steel blue", "sky blue"}, {{0.3f, 0.6f, 1}, RGB(0x1565c0), RGB(0x7fbfff)}},
+    {"dark green", {0, 0.45f, 0},    {"dark green", "green", "light green"}, {{0, 0.45f, 0}, RGB(0x1b6e1b), RGB(0x7ee07e)}},
 };
 #undef RGB
 // clang-format on

@@ -6,11 +6,14 @@
 //   webSetVelocity(v)    demonstrations 1-3, |v| < 1; 0 when refused
 //   webSetRapidity(w)    the same by rapidity, for links too close to c for v
 //   webLinkVelocity()    "v=0.6", "rapidity=7.3" or "" at rest
+//   webSetTurnaround(x, t)  demonstration 3's turnaround where causality allows; 0 when refused
 //   webDemoTitle(n)      the title of function key n
 //   webPaletteEntry...(i)  the legend's colours in the palette in use
 #include "app/keyboard.h"
 #include "app/state.h"
+#include "input/navigation.h"
 #include "relativity/readouts.h"
+#include "web/diagram.h"
 #include "web/palette.h"
 
 #include <GL/freeglut.h>
@@ -42,9 +45,16 @@ enum Quantity {
     velocityY,
     wignerAngle,
     rapidity,
+    pairInterval,
+    pairKind,         // 1 timelike, -1 spacelike, 0 lightlike
+    pairFirstDiagram, // -1 the first event happens first, 1 the second, 0 together
+    pairFirstOwn,
+    pairSimultaneousAt,
+    pairSamePlaceAt,
+    pairProperTime,
     quantityCount
 };
-const char* const quantityNames[quantityCount] = {
+const char* const quantityNames[] = {
     "demo",
     "velocity",
     "gamma",
@@ -58,7 +68,15 @@ const char* const quantityNames[quantityCount] = {
     "velocityY",
     "wignerAngle",
     "rapidity",
+    "pairInterval",
+    "pairKind",
+    "pairFirstDiagram",
+    "pairFirstOwn",
+    "pairSimultaneousAt",
+    "pairSamePlaceAt",
+    "pairProperTime",
 };
+static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
 double readouts[quantityCount];
 char linkText[64];
 
@@ -127,6 +145,18 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
         readouts[gamma] = parts.gamma;
         readouts[wignerAngle] = parts.rotationDegrees;
     }
+    PairRelation pair;
+    if (chosenPair(pair)) {
+        readouts[pairInterval] = pair.interval;
+        readouts[pairKind] = pair.kind == Separation::timelike    ? 1
+                             : pair.kind == Separation::spacelike ? -1
+                                                                  : 0;
+        readouts[pairFirstDiagram] = pair.orderDiagram;
+        readouts[pairFirstOwn] = pair.orderOwn;
+        readouts[pairSimultaneousAt] = pair.simultaneousAt;
+        readouts[pairSamePlaceAt] = pair.samePlaceAt;
+        readouts[pairProperTime] = pair.properTime;
+    }
     return readouts;
 }
 
@@ -165,6 +195,16 @@ EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
         std::snprintf(linkText, sizeof linkText, "rapidity=%.12g", std::asinh(boostMatrix.m[4]));
     }
     return linkText;
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetTurnaround(double x, double t) {
+    if (!std::isfinite(x) || !std::isfinite(t) || !isCausalTurnaround(x, t)) {
+        return 0;
+    }
+    turnaroundX = x;
+    turnaroundT = t;
+    glutPostRedisplay();
+    return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* webDemoTitle(int n) {

@@ -5,6 +5,7 @@ set(webDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
 
 add_library(lorentz STATIC ${lorentzSources}
   src/web/fixedFunction.cpp
+  src/web/diagram.cpp
   src/web/glut.cpp
   src/web/palette.cpp
   src/web/panel.cpp
@@ -18,10 +19,12 @@ add_executable(lorentz-demo src/app/main.cpp)
 target_compile_options(lorentz-demo PRIVATE -Wall -Wextra -Wpedantic)
 target_link_libraries(lorentz-demo PRIVATE lorentz)
 set_target_properties(lorentz-demo PROPERTIES SUFFIX .js)
-set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _webRedraw
+set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _webRedraw _webPostRedisplay
   _webSetPixelRatio _webSetPalette
   _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
-  _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown)
+  _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
+  _webSetTurnaround _webSetOverlays _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
+  _webClearEvents _webEventCount _webEventReadouts _webSetPair)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
@@ -31,7 +34,8 @@ target_link_options(lorentz-demo PRIVATE
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js)
 
 set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/link.js ${webDir}/input.js
-  ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/present.js ${webDir}/page.js)
+  ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/events.js ${webDir}/twins.js
+  ${webDir}/present.js ${webDir}/page.js)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
   DEPENDS lorentz-demo ${webDir}/assemble.mjs ${pageParts} VERBATIM)

@@ -10,5 +10,6 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./page.test.mjs');
   await import('./panel.test.mjs');
   await import('./classroom.test.mjs');
+  await import('./frames.test.mjs');
   await import('./crosscheck.test.mjs');
 });

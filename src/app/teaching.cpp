@@ -1,0 +1,36 @@
+// The teaching overlays' state: flags, and the events in the own frame.
+#include "app/teaching.h"
+
+#include <cmath>
+
+bool showOwnAxes = false;
+bool showSimultaneity = false;
+bool showLightCones = false;
+int eventCount = 0;
+double eventOwnX[maxEvents];
+double eventOwnT[maxEvents];
+
+bool addEvent(double ownX, double ownT) {
+    if (eventCount >= maxEvents || !std::isfinite(ownX) || !std::isfinite(ownT)) {
+        return false;
+    }
+    eventOwnX[eventCount] = ownX;
+    eventOwnT[eventCount] = ownT;
+    ++eventCount;
+    return true;
+}
+
+void removeEvent(int index) {
+    if (index < 0 || index >= eventCount) {
+        return;
+    }
+    for (int i = index; i + 1 < eventCount; ++i) {
+        eventOwnX[i] = eventOwnX[i + 1];
+        eventOwnT[i] = eventOwnT[i + 1];
+    }
+    --eventCount;
+}
+
+void clearEvents() {
+    eventCount = 0;
+}

@@ -1,0 +1,20 @@
+// What the teaching page adds to the state, all off at start, so that the
+// picture is the program's own until the page turns something on: overlays
+// of the objects' own frame on demonstrations 1-3, and events placed by the
+// user, kept in the own frame (they move with the objects under a boost).
+#pragma once
+
+extern bool showOwnAxes;      // the own frame's x' and t' axes with unit ticks
+extern bool showSimultaneity; // each event's lines of simultaneity, both frames
+extern bool showLightCones;   // each event's future light cone
+
+const int maxEvents = 26; // labelled A to Z in the order placed
+extern int eventCount;
+extern double eventOwnX[maxEvents]; // own frame, c = 1
+extern double eventOwnT[maxEvents];
+
+// False when all 26 are placed or a coordinate is not finite.
+bool addEvent(double ownX, double ownT);
+// Later events move up a label; an index out of range changes nothing.
+void removeEvent(int index);
+void clearEvents();

@@ -1,0 +1,147 @@
+// The page's side of the overlays and events of demonstrations 1-3. What the
+// page calls:
+//   webSetOverlays(axes, simultaneity, cones)   each 0 or 1
+//   webAddEventOwn(x', t'), webAddEventDiagram(x, t)   1 when placed
+//   webPlaceEventAt(x, y)     an event under the pointer (CSS pixels from the top left)
+//   webRemoveEvent(i), webClearEvents(), webEventCount()
+//   webEventReadouts(i)       x, t (as drawn), x', t' (own frame), t^2 - x^2 from the origin
+//   webSetPair(i, j)          the pair whose readouts the panel shows; -1 none
+// Typed and tapped events are in the diagram's frame as drawn now; they are
+// kept in the own frame, so they move with the objects under a boost.
+#include "web/diagram.h"
+
+#include "app/state.h"
+#include "app/teaching.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <emscripten/emscripten.h>
+
+namespace {
+const double twinSceneDrop = -1.0; // demonstration 3 is drawn one unit down
+const int demoTwinParadox = 3;
+
+int pairFirst = -1, pairSecond = -1;
+double eventReadouts[5];
+
+bool hasDiagram() {
+    return currentDemo >= 1 && currentDemo <= demoTwinParadox;
+}
+
+bool addDiagramEvent(SpacetimePoint d) {
+    if (!hasDiagram()) {
+        return false;
+    }
+    const SpacetimePoint own = diagramToOwn(boostMatrix, d);
+    if (!addEvent(own.x, own.t)) {
+        return false;
+    }
+    glutPostRedisplay();
+    return true;
+}
+
+// The diagram plane's point under a window pixel: projection times view,
+// applied to (x, y, 0, 1), must land on the pixel's normalised coordinates.
+bool pixelToDiagram(int px, int py, SpacetimePoint& out) {
+    float view[16], projection[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, view);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    double m[16]; // projection * view, column-major
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k) {
+                sum += projection[k * 4 + r] * view[c * 4 + k];
+            }
+            m[c * 4 + r] = sum;
+        }
+    }
+    const double nx = 2.0 * (px + 0.5) / glutGet(GLUT_WINDOW_WIDTH) - 1.0;
+    const double ny = 1.0 - 2.0 * (py + 0.5) / glutGet(GLUT_WINDOW_HEIGHT);
+    // (row - n * row w) . (x, y, 0, 1) = 0 for the rows x and y
+    const double a = m[0] - nx * m[3], b = m[4] - nx * m[7], e = nx * m[15] - m[12];
+    const double c = m[1] - ny * m[3], d = m[5] - ny * m[7], f = ny * m[15] - m[13];
+    const double det = a * d - b * c;
+    if (!(std::fabs(det) > 1e-12)) {
+        return false; // the plane seen edge on
+    }
+    out = {(e * d - b * f) / det, (a * f - c * e) / det};
+    if (currentDemo == demoTwinParadox) {
+        out.t -= twinSceneDrop;
+    }
+    return std::isfinite(out.x) && std::isfinite(out.t);
+}
+} // namespace
+
+bool chosenPair(PairRelation& relation) {
+    if (!hasDiagram() || pairFirst < 0 || pairSecond < 0 || pairFirst >= eventCount ||
+        pairSecond >= eventCount || pairFirst == pairSecond) {
+        return false;
+    }
+    relation = relatePair(boostMatrix, {eventOwnX[pairFirst], eventOwnT[pairFirst]},
+                          {eventOwnX[pairSecond], eventOwnT[pairSecond]});
+    return true;
+}
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void webSetOverlays(int axes, int simultaneity, int cones) {
+    showOwnAxes = axes != 0;
+    showSimultaneity = simultaneity != 0;
+    showLightCones = cones != 0;
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE int webAddEventOwn(double x, double t) {
+    if (!addEvent(x, t)) {
+        return 0;
+    }
+    glutPostRedisplay();
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE int webAddEventDiagram(double x, double t) {
+    return addDiagramEvent({x, t}) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int webPlaceEventAt(int x, int y) {
+    SpacetimePoint d;
+    return hasDiagram() && pixelToDiagram(x, y, d) && addDiagramEvent(d) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void webRemoveEvent(int i) {
+    removeEvent(i);
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE void webClearEvents() {
+    clearEvents();
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE int webEventCount() {
+    return eventCount;
+}
+
+EMSCRIPTEN_KEEPALIVE const double* webEventReadouts(int i) {
+    for (double& q : eventReadouts) {
+        q = NAN;
+    }
+    if (i >= 0 && i < eventCount) {
+        const SpacetimePoint own{eventOwnX[i], eventOwnT[i]};
+        const SpacetimePoint seen = ownToDiagram(boostMatrix, own);
+        eventReadouts[0] = seen.x;
+        eventReadouts[1] = seen.t;
+        eventReadouts[2] = own.x;
+        eventReadouts[3] = own.t;
+        eventReadouts[4] = intervalSquared({0.0, 0.0}, own);
+    }
+    return eventReadouts;
+}
+
+EMSCRIPTEN_KEEPALIVE void webSetPair(int first, int second) {
+    pairFirst = first;
+    pairSecond = second;
+}
+
+} // extern "C"

@@ -1,0 +1,189 @@
+// Two frames on one diagram (demonstrations 1-3): overlays of the objects' own
+// frame (axes, lines of simultaneity, light cones), events placed by a tap in
+// the "place an event" mode or typed in the diagram's frame, a table of their
+// coordinates in both frames, and a chosen pair with its interval, kind, order
+// in each frame and the velocity that makes it simultaneous or puts it at one
+// place, all computed by the program. Links carry ev= (own frame) and show=.
+import { parseNumber } from './link.js';
+import { formatNumber } from './panel.js';
+
+const MAX_EVENTS = 26;
+const OVERLAYS = [['axes', 'show-axes'], ['simultaneity', 'show-simultaneity'], ['cones', 'show-light-cones']];
+const LINK_DIGITS = 12; // significant digits of an own coordinate in a link
+const TABLE_DECIMALS = 3;
+const EVENT_QUANTITIES = ['x', 't', 'xOwn', 'tOwn', 'interval'];
+const KINDS = { 1: 'timelike', '-1': 'spacelike', 0: 'lightlike' };
+
+const labelOf = (i) => String.fromCharCode(65 + i);
+const linkNumber = (x) => String(Number(x.toPrecision(LINK_DIGITS)));
+
+export function attachEvents(module, links) {
+  const section = document.getElementById('frames');
+  const boxes = OVERLAYS.map(([name, control]) => [name, document.querySelector(`input[data-control="${control}"]`)]);
+  const typed = ['event-x', 'event-t'].map((c) => document.querySelector(`input[data-control="${c}"]`));
+  const message = document.getElementById('event-message');
+  const rows = document.getElementById('events-body');
+  const pairSelects = ['pair-first', 'pair-second'].map((c) => document.querySelector(`select[data-control="${c}"]`));
+  const pairBox = document.getElementById('pair');
+  const pairNote = document.getElementById('pair-note');
+  const pairValues = [...pairBox.querySelectorAll('[data-quantity]')];
+  const apply = document.querySelector('button[data-control="pair-apply"]');
+  let shownCount = -1;
+  let pairVelocity = NaN;
+
+  const say = (text) => { message.textContent = text; };
+  const setOverlays = () => {
+    module._webSetOverlays(...boxes.map(([, box]) => (box.checked ? 1 : 0)));
+  };
+  for (const [, box] of boxes) box.addEventListener('change', setOverlays);
+
+  const refused = () => (module._webEventCount() >= MAX_EVENTS ? `${MAX_EVENTS} events at most: remove one first.`
+    : 'Events are placed in demonstrations 1 to 3.');
+  document.querySelector('button[data-control="add-event"]').addEventListener('click', () => {
+    const [x, t] = typed.map((input) => parseNumber(input.value.trim()));
+    if (Number.isNaN(x) || Number.isNaN(t)) say('Type x and t as numbers, such as 1 and 0.5.');
+    else say(module._webAddEventDiagram(x, t) ? '' : refused());
+  });
+  document.querySelector('button[data-control="clear-events"]').addEventListener('click', () => {
+    module._webClearEvents();
+    say('');
+  });
+  rows.addEventListener('click', (e) => {
+    const button = e.target.closest('button[data-remove]');
+    if (button) module._webRemoveEvent(Number(button.dataset.remove));
+  });
+
+  const choosePair = () => {
+    const [first, second] = pairSelects.map((s) => (s.value ? s.value.charCodeAt(0) - 65 : -1));
+    module._webSetPair(first, second);
+    module._webPostRedisplay(); // the next frame brings the pair's readouts
+  };
+  for (const select of pairSelects) select.addEventListener('change', choosePair);
+  apply.addEventListener('click', () => {
+    if (Number.isFinite(pairVelocity)) module._webSetVelocity(pairVelocity);
+  });
+
+  // rows and pair choices when the number of events changes: the last two placed form the pair
+  const rebuild = (count) => {
+    shownCount = count;
+    rows.replaceChildren(...Array.from({ length: count }, (_, i) => {
+      const row = document.createElement('tr');
+      row.dataset.event = labelOf(i);
+      const name = document.createElement('th');
+      name.scope = 'row';
+      name.textContent = labelOf(i);
+      const cells = EVENT_QUANTITIES.map((q) => {
+        const cell = document.createElement('td');
+        cell.dataset.quantity = q;
+        return cell;
+      });
+      const remove = document.createElement('button');
+      remove.type = 'button';
+      remove.dataset.remove = String(i);
+      remove.textContent = '×';
+      remove.setAttribute('aria-label', `Remove event ${labelOf(i)}`);
+      const last = document.createElement('td');
+      last.append(remove);
+      row.append(name, ...cells, last);
+      return row;
+    }));
+    for (const [k, select] of pairSelects.entries()) {
+      select.replaceChildren(...Array.from({ length: count }, (_, i) => new Option(labelOf(i), labelOf(i))));
+      select.value = count >= 2 ? labelOf(count - 2 + k) : '';
+    }
+    choosePair();
+  };
+
+  const placeAt = (x, y) => {
+    say(module._webPlaceEventAt(x, y) ? '' : refused());
+  };
+
+  links.add({
+    keys: ['ev', 'show'],
+    apply(values, ignore) {
+      for (const text of values.get('ev') || []) {
+        const events = text.split(';').filter(Boolean).map((pair) => pair.split(',').map((c) => parseNumber(c)));
+        const good = events.filter((e) => e.length === 2 && e.every(Number.isFinite));
+        if (good.length < events.length) ignore('ev', text, `${events.length - good.length} of the events are not two numbers x',t'`);
+        if (good.length > MAX_EVENTS) ignore('ev', text, `more than ${MAX_EVENTS} events: the first ${MAX_EVENTS} are kept`);
+        module._webClearEvents();
+        for (const [x, t] of good.slice(0, MAX_EVENTS)) module._webAddEventOwn(x, t);
+      }
+      for (const text of values.get('show') || []) {
+        const names = text.split(',').filter(Boolean);
+        for (const name of names.filter((n) => !OVERLAYS.some(([o]) => o === n))) {
+          ignore('show', name, `the overlays are ${OVERLAYS.map(([o]) => o).join(', ')}`);
+        }
+        for (const [name, box] of boxes) box.checked = names.includes(name);
+        setOverlays();
+      }
+    },
+    write() {
+      const parts = [];
+      const count = module._webEventCount();
+      if (count > 0) {
+        parts.push(`ev=${Array.from({ length: count }, (_, i) => {
+          const q = new Float64Array(module.HEAPF64.buffer, module._webEventReadouts(i), EVENT_QUANTITIES.length);
+          return `${linkNumber(q[2])},${linkNumber(q[3])}`;
+        }).join(';')}`);
+      }
+      const shown = boxes.filter(([, box]) => box.checked).map(([name]) => name);
+      if (shown.length) parts.push(`show=${shown.join(',')}`);
+      return parts;
+    },
+  });
+
+  // After every frame: the table and the pair follow the state.
+  const refresh = (q) => {
+    const onDiagram = q.demo >= 1 && q.demo <= 3;
+    if (section.hidden === onDiagram) section.hidden = !onDiagram;
+    const count = module._webEventCount();
+    if (count !== shownCount) rebuild(count);
+    for (let i = 0; i < count; ++i) {
+      const values = new Float64Array(module.HEAPF64.buffer, module._webEventReadouts(i), EVENT_QUANTITIES.length);
+      rows.children[i].querySelectorAll('td[data-quantity]').forEach((cell, k) => {
+        const text = formatNumber(values[k], TABLE_DECIMALS);
+        if (cell.textContent !== text) cell.textContent = text;
+      });
+    }
+    const hasPair = Number.isFinite(q.pairInterval);
+    if (pairBox.hidden === hasPair) pairBox.hidden = !hasPair;
+    if (!hasPair) return;
+    const [first, second] = pairSelects.map((s) => s.value);
+    const orderText = (order) => (order === 0 ? 'both at once' : order < 0 ? first : second);
+    const texts = {
+      pairKind: KINDS[q.pairKind], pairFirstDiagram: orderText(q.pairFirstDiagram), pairFirstOwn: orderText(q.pairFirstOwn),
+    };
+    for (const element of pairValues) {
+      const name = element.dataset.quantity;
+      const text = texts[name] ?? formatNumber(q[name]);
+      if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
+      if (element.textContent !== text) element.textContent = text;
+    }
+    pairVelocity = Number.isFinite(q.pairSimultaneousAt) ? q.pairSimultaneousAt : q.pairSamePlaceAt;
+    apply.hidden = !Number.isFinite(pairVelocity);
+    apply.textContent = Number.isFinite(q.pairSimultaneousAt) ? `Boost until ${first} and ${second} are simultaneous`
+      : `Boost until ${first} and ${second} are at one place`;
+    const note = q.pairKind < 0
+      ? `Spacelike: which of ${first} and ${second} comes first depends on the frame; no signal can go from one to the other.`
+      : q.pairKind > 0
+        ? `Timelike: every frame sees ${texts.pairFirstOwn} first; a clock can go from one to the other.`
+        : `Lightlike: light goes from one to the other; every frame agrees on the order.`;
+    if (pairNote.textContent !== note) pairNote.textContent = note;
+  };
+
+  // what the legend adds for the overlays in use
+  const legendEntries = () => {
+    const on = Object.fromEntries(boxes.map(([name, box]) => [name, box.checked]));
+    const some = module._webEventCount() > 0;
+    return [
+      ...(on.axes ? [['violet', 'the objects’ own frame: the x′ and t′ axes, ticks at proper length and time 1, 2, 3']] : []),
+      ...(on.simultaneity && some ? [['violet', 'each event’s line of simultaneity in the own frame (t′ the same)'],
+        ['mid grey', 'each event’s line of simultaneity in the diagram’s frame (t the same)']] : []),
+      ...(on.cones && some ? [['sky', 'each event’s future light cone']] : []),
+      ...(some ? [['dark green', 'your events, A to Z']] : []),
+    ];
+  };
+
+  return { refresh, placeAt, legendEntries };
+}

@@ -1,0 +1,136 @@
+// The teaching overlays on a real GL context, read back through feedback:
+// nothing at all while they are off, the own frame's x' axis along t = v x
+// with its ticks on the unit hyperbola, each event's mark where its
+// coordinates put it, its light cone at 45 degrees and its lines of
+// simultaneity in both frames; and the GL state as the frame found it.
+#include "glHarness.h"
+
+#include "app/keyboard.h"
+#include "app/state.h"
+#include "app/teaching.h"
+#include "relativity/events.h"
+#include "relativity/matrix4.h"
+#include "scenes/overlays.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+const double tolerance = 0.002; // scene units; feedback is single precision
+const float violet[3] = {0.6f, 0.0f, 0.8f}, grey[3] = {0.5f, 0.5f, 0.5f},
+            sky[3] = {0.3f, 0.6f, 1.0f}, darkGreen[3] = {0.0f, 0.45f, 0.0f};
+
+class Overlays : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        restoreStartState();
+        showOwnAxes = showSimultaneity = showLightCones = false;
+        clearEvents();
+    }
+    void TearDown() override {
+        SetUp();
+    }
+};
+
+std::vector<FeedbackPrimitive> lines(const float c[3]) {
+    return linesOfColour(captureFeedback(drawTeachingOverlays), c[0], c[1], c[2]);
+}
+
+// slope dt/dx of a segment
+double slope(const FeedbackPrimitive& l) {
+    return (l.vertices[1].y - l.vertices[0].y) / (l.vertices[1].x - l.vertices[0].x);
+}
+} // namespace
+
+TEST_F(Overlays, NothingIsDrawnWhileTheyAreOff) {
+    makeBoostX(0.6, 1.25, boostMatrix);
+    EXPECT_TRUE(captureFeedback(drawTeachingOverlays).empty());
+    addEvent(1.0, 0.5);
+    currentDemo = 4;
+    EXPECT_TRUE(captureFeedback(drawTeachingOverlays).empty()) << "events belong to F1-F3";
+}
+
+TEST_F(Overlays, OwnAxesLieAlongTheBoostWithTicksOnTheUnitHyperbolas) {
+    const double v = 0.6, g = 1.25;
+    makeBoostX(v, g, boostMatrix);
+    showOwnAxes = true;
+    int axes = 0, ticksOnHyperbola = 0;
+    for (const auto& l : lines(violet)) {
+        const auto& p = l.vertices[0];
+        const auto& q = l.vertices[1];
+        if (std::hypot(q.x - p.x, q.y - p.y) > 4) { // an axis: t = v x or x = v t
+            ++axes;
+            EXPECT_TRUE(std::fabs(slope(l) - v) < tolerance ||
+                        std::fabs(slope(l) - 1 / v) < tolerance);
+        } else { // a tick about (gamma k, gamma v k) or (gamma v k, gamma k)
+            const double mx = (p.x + q.x) / 2, my = (p.y + q.y) / 2;
+            const double s = my * my - mx * mx;
+            if (std::fabs(std::fabs(s) - 1.0) < 0.01) {
+                ++ticksOnHyperbola;
+            }
+        }
+    }
+    EXPECT_EQ(axes, 2);
+    EXPECT_EQ(ticksOnHyperbola, 4); // x' = +-1 and t' = +-1
+}
+
+TEST_F(Overlays, EventsWithTheirConesAndLinesOfSimultaneity) {
+    const double v = -0.5;
+    makeBoostX(v, lorentzFactor(v), boostMatrix);
+    addEvent(1.0, 0.5);
+    showSimultaneity = showLightCones = true;
+    const SpacetimePoint e = ownToDiagram(boostMatrix, {1.0, 0.5});
+
+    const auto prims = captureFeedback(drawTeachingOverlays);
+    int marks = 0;
+    for (const auto& p : prims) {
+        if (p.token == GL_POINT_TOKEN) {
+            ++marks;
+            EXPECT_NEAR(p.vertices[0].x, e.x, tolerance);
+            EXPECT_NEAR(p.vertices[0].y, e.t, tolerance);
+        }
+    }
+    EXPECT_EQ(marks, 1);
+    EXPECT_GT(linesOfColour(prims, darkGreen[0], darkGreen[1], darkGreen[2]).size(), 2u)
+        << "the label A";
+
+    const auto cone = linesOfColour(prims, sky[0], sky[1], sky[2]);
+    ASSERT_EQ(cone.size(), 2u);
+    for (const auto& l : cone) {
+        EXPECT_NEAR(l.vertices[0].x, e.x, tolerance);
+        EXPECT_NEAR(l.vertices[0].y, e.t, tolerance);
+        EXPECT_NEAR(std::fabs(slope(l)), 1.0, tolerance);
+        EXPECT_GT(l.vertices[1].y, e.t) << "the future cone";
+    }
+    const auto diagram = linesOfColour(prims, grey[0], grey[1], grey[2]);
+    ASSERT_EQ(diagram.size(), 1u);
+    EXPECT_NEAR(diagram[0].vertices[0].y, e.t, tolerance);
+    EXPECT_NEAR(diagram[0].vertices[1].y, e.t, tolerance);
+    const auto own = linesOfColour(prims, violet[0], violet[1], violet[2]);
+    ASSERT_EQ(own.size(), 1u);
+    EXPECT_NEAR(slope(own[0]), v, tolerance); // t' = 0.5 is the line t = v x + 0.5 / gamma
+    EXPECT_NEAR(own[0].vertices[0].y - v * own[0].vertices[0].x, 0.5 / lorentzFactor(v), tolerance);
+}
+
+TEST_F(Overlays, TheTwinDiagramIsDrawnOneUnitDownAndTheGlStateIsKept) {
+    stdoutOf([] { onSpecialKey(3, 0, 0); });
+    addEvent(0.0, 1.0);
+    const auto prims = captureFeedback(drawTeachingOverlays);
+    ASSERT_FALSE(prims.empty());
+    EXPECT_EQ(prims[0].token, GL_POINT_TOKEN);
+    EXPECT_NEAR(prims[0].vertices[0].y, 0.0, tolerance) << "t = 1 drawn at 0";
+
+    GLfloat pointSize = 0, lineWidth = 0;
+    GLint depth = 0, depthAfter = 0;
+    glPointSize(3.0f);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    drawTeachingOverlays();
+    glGetFloatv(GL_POINT_SIZE, &pointSize);
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
+    EXPECT_EQ(pointSize, 3.0f);
+    EXPECT_EQ(lineWidth, 1.0f);
+    EXPECT_EQ(depthAfter, depth);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+}
