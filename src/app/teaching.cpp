@@ -1,4 +1,5 @@
-// The teaching overlays' state: flags, and the events in the own frame.
+// The teaching overlays' state: flags, the events in the own frame, and the
+// twins' trip in time.
 #include "app/teaching.h"
 
 #include <cmath>
@@ -7,6 +8,9 @@ bool showOwnAxes = false;
 bool showSimultaneity = false;
 bool showLightCones = false;
 int eventCount = 0;
+bool tripShown = false;
+double tripTau = 0.0;
+double signalInterval = 0.0;
 double eventOwnX[maxEvents];
 double eventOwnT[maxEvents];
 

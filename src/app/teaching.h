@@ -1,7 +1,8 @@
 // What the teaching page adds to the state, all off at start, so that the
 // picture is the program's own until the page turns something on: overlays
-// of the objects' own frame on demonstrations 1-3, and events placed by the
-// user, kept in the own frame (they move with the objects under a boost).
+// of the objects' own frame on demonstrations 1-3, events placed by the user,
+// kept in the own frame (they move with the objects under a boost), and the
+// twins' trip in time in demonstration 3.
 #pragma once
 
 extern bool showOwnAxes;      // the own frame's x' and t' axes with unit ticks
@@ -18,3 +19,7 @@ bool addEvent(double ownX, double ownT);
 // Later events move up a label; an index out of range changes nothing.
 void removeEvent(int index);
 void clearEvents();
+
+extern bool tripShown;        // the trip in time, drawn once the page sets tau
+extern double tripTau;        // the traveller's proper time
+extern double signalInterval; // light pulses every this much proper time; 0 none

@@ -2,12 +2,17 @@
 // are drawn through boostMatrix, like the objects; the diagram's lines of
 // simultaneity (horizontal) and the light cones (at 45 degrees, the same in
 // every frame) are drawn in the diagram's coordinates. Labels stand upright
-// in eye space beside their events, whatever the boost and the view.
+// in eye space beside their events, whatever the boost and the view. The
+// twins' trip at the traveller's proper time tau is drawn in the home frame,
+// through the boost like the world lines: the traveller's event, its line of
+// simultaneity and the home clock it meets, the light arriving from home now,
+// and the light pulses each twin has sent or received by then.
 #include "scenes/overlays.h"
 
 #include "app/state.h"
 #include "app/teaching.h"
 #include "relativity/events.h"
+#include "relativity/twins.h"
 #include "scenes/letters.h"
 
 #include <GL/gl.h>
@@ -31,6 +36,14 @@ const GLfloat ownFrameColour[3] = {0.6f, 0.0f, 0.8f};
 const GLfloat diagramLineColour[3] = {0.5f, 0.5f, 0.5f};
 const GLfloat lightConeColour[3] = {0.3f, 0.6f, 1.0f};
 const GLfloat eventColour[3] = {0.0f, 0.45f, 0.0f};
+// the trip: the traveller's simultaneity magenta, pulses from home salmon and
+// from the traveller light green, the light arriving now sky blue, marks black
+const GLfloat travellerSimultaneityColour[3] = {1.0f, 0.0f, 1.0f};
+const GLfloat homePulseColour[3] = {1.0f, 0.55f, 0.55f};
+const GLfloat travellerPulseColour[3] = {0.35f, 0.75f, 0.35f};
+const GLfloat nowMarkColour[3] = {0.0f, 0.0f, 0.0f};
+const GLfloat nowPointSize = 10.0f;
+const double simultaneityHalfSpan = 2.0; // in x, each side of the traveller
 
 void setColour(const GLfloat c[3]) {
     glColor3f(c[0], c[1], c[2]);
@@ -97,6 +110,58 @@ void drawLabel(char letter) {
     glPopMatrix();
 }
 
+void drawTrip() {
+    const TwinTrip trip{twinReunionTime, turnaroundX, turnaroundT};
+    if (!isPlayableTrip(trip)) {
+        return;
+    }
+    const double tau = tripTau;
+    const SpacetimePoint now = travellerAt(trip, tau);
+    const double u = legVelocity(trip, tau);
+    const double homeThen = homeTimeSimultaneous(trip, tau);
+    GLfloat pointSize;
+    glGetFloatv(GL_POINT_SIZE, &pointSize);
+    glPushMatrix();
+    {
+        glMultMatrixd(boostMatrix.m);
+        glBegin(GL_LINES);
+        {
+            if (signalInterval > 0.0) {
+                setColour(homePulseColour);
+                const int received = homePulsesReceivedBy(trip, tau, signalInterval);
+                for (int k = 1; k <= received; ++k) {
+                    const SpacetimePoint at =
+                        travellerAt(trip, homePulseArrival(trip, k, signalInterval));
+                    segment(0.0, k * signalInterval, at.x, at.t, lineDepth);
+                }
+                setColour(travellerPulseColour);
+                const int sent = pulsesSentBy(tau, signalInterval);
+                for (int j = 1; j <= sent; ++j) {
+                    const SpacetimePoint from = travellerAt(trip, j * signalInterval);
+                    segment(from.x, from.t, 0.0, travellerPulseArrival(trip, j, signalInterval),
+                            lineDepth);
+                }
+            }
+            setColour(lightConeColour); // what the traveller sees of home now
+            segment(0.0, homeTimeSeen(trip, tau), now.x, now.t, lineDepth);
+            setColour(travellerSimultaneityColour);
+            segment(now.x - simultaneityHalfSpan, now.t - u * simultaneityHalfSpan,
+                    now.x + simultaneityHalfSpan, now.t + u * simultaneityHalfSpan, lineDepth);
+        }
+        glEnd();
+        setColour(nowMarkColour);
+        glPointSize(nowPointSize);
+        glBegin(GL_POINTS);
+        {
+            glVertex3d(now.x, now.t, markDepth);
+            glVertex3d(0.0, homeThen, markDepth);
+        }
+        glEnd();
+    }
+    glPopMatrix();
+    glPointSize(pointSize);
+}
+
 void drawEvents() {
     GLfloat pointSize;
     glGetFloatv(GL_POINT_SIZE, &pointSize);
@@ -125,7 +190,8 @@ void drawEvents() {
 } // namespace
 
 void drawTeachingOverlays() {
-    if (currentDemo < 1 || currentDemo > 3 || (!showOwnAxes && eventCount == 0)) {
+    const bool trip = currentDemo == 3 && tripShown;
+    if (currentDemo < 1 || currentDemo > 3 || (!showOwnAxes && eventCount == 0 && !trip)) {
         return;
     }
     glDisable(GL_LIGHTING);
@@ -155,6 +221,9 @@ void drawTeachingOverlays() {
             }
         }
         glPopMatrix();
+        if (trip) {
+            drawTrip();
+        }
         drawEvents();
     }
     glPopMatrix();

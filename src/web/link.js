@@ -1,9 +1,12 @@
 // Links: the page's address fragment follows the state (#demo=1&v=0.6), and
 // opening or editing one sets it. Each feature owns some keys: it applies
 // them when a link opens, in the order the features were added, and writes
-// them after every frame. A bad part is ignored with a console line.
+// them after every frame; the address itself changes at most a few times a
+// second (while the trip plays, say), and always to the latest state. A bad
+// part is ignored with a console line.
 
 const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
+const ADDRESS_EVERY_MS = 250; // the browser throttles address changes, and each costs a layout
 
 // A number written plainly, NaN for anything else ('', 'NaN', '0x10', '1,5').
 export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
@@ -13,7 +16,10 @@ export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
 // reports a bad one; write() returns its parts ('v=0.6', ...), [] for none.
 export function attachLinks(log) {
   const features = [];
-  let fragment = null;
+  let fragment = null; // the address's
+  let latest = null; // the state's
+  let lastWrite = -Infinity;
+  let timer = 0;
 
   const ignore = (part, reason) => log(`Link ignored in part ${part.slice(0, 40)}: ${reason}`);
   const decode = (text) => {
@@ -48,6 +54,16 @@ export function attachLinks(log) {
     if (window.location.hash !== `#${fragment}`) open(window.location.hash);
   });
 
+  const writeAddress = () => {
+    clearTimeout(timer);
+    timer = 0;
+    lastWrite = performance.now();
+    if (latest !== fragment) {
+      fragment = latest;
+      history.replaceState(null, '', `#${fragment}`);
+    }
+  };
+
   return {
     add(feature) {
       features.push(feature);
@@ -57,14 +73,19 @@ export function attachLinks(log) {
       if (window.location.hash) open(window.location.hash);
     },
     open,
+    // the address of the state now, written at once (for scripts that read it)
+    flush() {
+      latest = features.flatMap((f) => f.write()).join('&');
+      writeAddress();
+      return window.location.hash;
+    },
     // the address after a change of state
     refresh() {
-      const next = features.flatMap((f) => f.write()).join('&');
-      if (next !== fragment) {
-        fragment = next;
-        history.replaceState(null, '', `#${fragment}`);
-      }
+      latest = features.flatMap((f) => f.write()).join('&');
+      if (latest === fragment || timer) return;
+      const wait = lastWrite + ADDRESS_EVERY_MS - performance.now();
+      if (wait <= 0) writeAddress();
+      else timer = setTimeout(writeAddress, wait);
     },
-    current: () => fragment,
   };
 }

@@ -16,6 +16,10 @@ const canvas = document.getElementById('canvas');
 const helpPanel = document.getElementById('help');
 const helpButton = document.getElementById('help-button');
 const KEY_H = 104;
+// while the trip plays the picture moves every frame, the numbers beside it
+// about fifteen times a second: laying out the panel every frame would cost
+// more than drawing the picture
+const PANEL_EVERY_MS_WHILE_PLAYING = 66;
 
 let captured = null; // console lines kept while the help is printed
 const printLine = (text) => {
@@ -23,8 +27,9 @@ const printLine = (text) => {
   if (captured) captured.push(text);
 };
 
-// For scripts that drive the page (tests, the benchmark): frames drawn so far
-// and when the first one was done, in ms from the start of navigation.
+// For scripts that drive the page (tests, the benchmark): frames drawn so far,
+// when the first one was done (ms from the start of navigation), the
+// program's readouts and the page's link now.
 const demo = { module: null, frames: 0, firstFrameMs: null };
 window.lorentzDemo = demo;
 
@@ -76,16 +81,22 @@ async function start() {
 
   const title = (n) => module.UTF8ToString(module._webDemoTitle(n));
   const links = attachLinks(printLine);
+  demo.link = () => links.flush();
   const announcer = attachAnnouncer(document.getElementById('announcer'));
   const refreshPanel = attachPanel(module, links, (sentence) => announcer.note(sentence));
   const refreshLegend = attachLegend(module, links, title);
-  attachTwins(module, links, demo.readouts);
+  const twins = attachTwins(module, links, demo.readouts);
   const events = attachEvents(module, links);
   let spokenDemo = null;
+  let panelShown = -Infinity;
   refresh = () => {
+    const now = performance.now();
+    if (twins.playing() && now - panelShown < PANEL_EVERY_MS_WHILE_PLAYING) return;
+    panelShown = now;
     const q = refreshPanel();
     events.refresh(q);
-    refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? events.legendEntries() : []);
+    twins.refresh(q);
+    refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? [...twins.legendEntries(q), ...events.legendEntries()] : []);
     if (q.demo !== spokenDemo) {
       spokenDemo = q.demo;
       announcer.settle();

@@ -38,6 +38,10 @@ const Entry entries[] = {
     {"mid grey",   {0.5f, 0.5f, 0.5f}, {"grey", "grey", "silver"},           {{0.5f, 0.5f, 0.5f}, RGB(0x666666), RGB(0xa8a8a8)}},
     {"sky",        {0.3f, 0.6f, 1},  {"sky blue", "steel blue", "sky blue"}, {{0.3f, 0.6f, 1}, RGB(0x1565c0), RGB(0x7fbfff)}},
     {"dark green", {0, 0.45f, 0},    {"dark green", "green", "light green"}, {{0, 0.45f, 0}, RGB(0x1b6e1b), RGB(0x7ee07e)}},
+    // the twins' trip in time
+    {"magenta",    {1, 0, 1},        {"magenta", "magenta", "pink"},         {{1, 0, 1}, RGB(0xb0008a), RGB(0xff66d9)}},
+    {"salmon",     {1, 0.55f, 0.55f}, {"salmon", "brick red", "rose"},       {{1, 0.55f, 0.55f}, RGB(0xc0392b), RGB(0xff9e9e)}},
+    {"light green", {0.35f, 0.75f, 0.35f}, {"light green", "mid blue", "light azure"}, {{0.35f, 0.75f, 0.35f}, RGB(0x2f6fb0), RGB(0x8ccfff)}},
 };
 #undef RGB
 // clang-format on

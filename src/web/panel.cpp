@@ -15,6 +15,7 @@
 #include "relativity/readouts.h"
 #include "web/diagram.h"
 #include "web/palette.h"
+#include "web/trip.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -52,6 +53,18 @@ enum Quantity {
     pairSimultaneousAt,
     pairSamePlaceAt,
     pairProperTime,
+    travellerTime,
+    tripProperTime,
+    homeTimeSimultaneous,
+    homeTimeSeen,
+    dopplerOut,
+    dopplerBack,
+    signalsReceivedByTraveller,
+    reunionHomeSent,
+    reunionHomeReceived,
+    reunionTravellerSent,
+    reunionTravellerReceived,
+    rideVelocity, // riding: the velocity of the traveller's leg in the home frame
     quantityCount
 };
 const char* const quantityNames[] = {
@@ -75,6 +88,18 @@ const char* const quantityNames[] = {
     "pairSimultaneousAt",
     "pairSamePlaceAt",
     "pairProperTime",
+    "travellerTime",
+    "tripProperTime",
+    "homeTimeSimultaneous",
+    "homeTimeSeen",
+    "dopplerOut",
+    "dopplerBack",
+    "signalsReceivedByTraveller",
+    "reunionHomeSent",
+    "reunionHomeReceived",
+    "reunionTravellerSent",
+    "reunionTravellerReceived",
+    "rideVelocity",
 };
 static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
 double readouts[quantityCount];
@@ -144,6 +169,23 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
         readouts[velocity] = parts.speed;
         readouts[gamma] = parts.gamma;
         readouts[wignerAngle] = parts.rotationDegrees;
+    }
+    TripReadouts trip;
+    if (currentTrip(trip)) {
+        if (trip.shown) {
+            readouts[travellerTime] = trip.tau;
+            readouts[homeTimeSimultaneous] = trip.homeTimeSimultaneous;
+            readouts[homeTimeSeen] = trip.homeTimeSeen;
+            readouts[signalsReceivedByTraveller] = trip.receivedByTraveller;
+        }
+        readouts[tripProperTime] = trip.total;
+        readouts[dopplerOut] = trip.dopplerOut;
+        readouts[dopplerBack] = trip.dopplerBack;
+        readouts[reunionHomeSent] = trip.homeSent;
+        readouts[reunionHomeReceived] = trip.homeReceived;
+        readouts[reunionTravellerSent] = trip.travellerSent;
+        readouts[reunionTravellerReceived] = trip.travellerReceived;
+        readouts[rideVelocity] = trip.riding ? trip.legVelocity : NAN;
     }
     PairRelation pair;
     if (chosenPair(pair)) {

@@ -10,6 +10,7 @@ add_library(lorentz STATIC ${lorentzSources}
   src/web/palette.cpp
   src/web/panel.cpp
   src/web/solids.cpp
+  src/web/trip.cpp
 )
 target_include_directories(lorentz BEFORE PUBLIC src/web/include)
 target_include_directories(lorentz PUBLIC src)
@@ -24,7 +25,7 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
   _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
   _webSetTurnaround _webSetOverlays _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
-  _webClearEvents _webEventCount _webEventReadouts _webSetPair)
+  _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web

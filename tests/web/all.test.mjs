@@ -7,9 +7,11 @@ import { closeSharedBrowser } from './browser.mjs';
 
 describe('the web page', { concurrency: true }, async () => {
   after(closeSharedBrowser);
+  // the cross-check first: the desktop's pictures are then taken while the rest runs
+  await import('./crosscheck.test.mjs');
+  await import('./twins.test.mjs');
   await import('./page.test.mjs');
   await import('./panel.test.mjs');
   await import('./classroom.test.mjs');
   await import('./frames.test.mjs');
-  await import('./crosscheck.test.mjs');
 });

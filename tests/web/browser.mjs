@@ -13,7 +13,9 @@ export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 const ROOT = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const PAGE = resolve(process.env.LORENTZ_WEB_PAGE || join(ROOT, 'build-web/lorentz-demo.html'));
 
-export async function launchBrowser(extraArgs = []) {
+// softwareCompositing: the one GPU process then only draws WebGL, which halves
+// the time of the tests on two cores; the benchmark measures without it
+export async function launchBrowser(extraArgs = [], { softwareCompositing = false } = {}) {
   if (!existsSync(CHROMIUM)) throw new Error(`no Chromium at ${CHROMIUM} (apt-get install chromium)`);
   if (!existsSync(PAGE)) throw new Error(`no page at ${PAGE} (scripts/web.sh --build)`);
   const profile = mkdtempSync(join(tmpdir(), 'lorentz-chromium-'));
@@ -21,9 +23,8 @@ export async function launchBrowser(extraArgs = []) {
     executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
-    // software compositing: the one GPU process then only draws WebGL, which
-    // halves the time of the tests on two cores
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--disable-gpu-compositing',
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+      ...(softwareCompositing ? ['--disable-gpu-compositing'] : []),
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--disable-quic', '--no-first-run', '--window-size=800,900', ...extraArgs,
       ...(process.env.LORENTZ_CHROMIUM_ARGS || '').split(' ').filter(Boolean)],
@@ -38,20 +39,30 @@ export async function launchBrowser(extraArgs = []) {
   return browser;
 }
 
-let shared = null;
+// Two browsers share the tests: each draws its pages' WebGL in a GPU process of
+// its own, on one core, and that process is what the tests wait for.
+const BROWSERS = Number(process.env.LORENTZ_WEB_BROWSERS || 2);
+const shared = [];
+const pagesIn = [];
 export function sharedBrowser() {
-  shared ||= launchBrowser();
-  return shared;
+  if (!shared.length) {
+    for (let i = 0; i < BROWSERS; ++i) {
+      shared.push(launchBrowser([], { softwareCompositing: true }));
+      pagesIn.push(0);
+    }
+  }
+  const least = pagesIn.indexOf(Math.min(...pagesIn));
+  return [shared[least], least];
 }
 export async function closeSharedBrowser() {
-  if (shared) await (await shared).close();
-  shared = null;
+  await Promise.all(shared.map(async (b) => (await b).close()));
+  shared.length = 0;
 }
 
 // Tests with pages open at once: beyond this, a test's first openPage waits for
 // another test to end (two cores render every page's WebGL in software). A
 // test keeps its slot for all its pages, so it never waits on itself.
-const MAX_TESTS = Number(process.env.LORENTZ_WEB_PAGES || 3);
+const MAX_TESTS = Number(process.env.LORENTZ_WEB_PAGES || 4);
 let running = 0;
 const waiting = [];
 const holders = new WeakSet();
@@ -71,7 +82,15 @@ async function takeSlot(t) {
 // keeps its focus, whichever page the browser shows.
 export async function openPage(t, hash = '', { browser, viewport = { width: 800, height: 900 }, ready = true } = {}) {
   await takeSlot(t);
-  const page = await (browser || await sharedBrowser()).newPage();
+  let page;
+  if (browser) {
+    page = await browser.newPage();
+  } else {
+    const [chosen, index] = sharedBrowser();
+    pagesIn[index] += 1;
+    page = await (await chosen).newPage();
+    page.once('close', () => { pagesIn[index] -= 1; });
+  }
   t?.after(() => page.close().catch(() => {}));
   const client = await page.createCDPSession();
   await client.send('Emulation.setFocusEmulationEnabled', { enabled: true });
@@ -219,4 +238,15 @@ export function assertNear(actual, expected, what, tolerance = 1e-3) {
   if (!(Math.abs(actual - expected) <= tolerance)) {
     throw new Error(`${what}: ${actual}, expected ${expected} within ${tolerance}`);
   }
+}
+
+// The page's address fragment for its state now (the page writes it a few
+// times a second at most).
+export async function linkOf(page) {
+  return page.evaluate(() => window.lorentzDemo.link());
+}
+
+// check(item) for every item, a few pages at a time (a test of many links)
+export async function inBatches(items, check, size = 3) {
+  for (let i = 0; i < items.length; i += size) await Promise.all(items.slice(i, i + size).map(check));
 }

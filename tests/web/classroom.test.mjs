@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import {
   openPage, launchBrowser, readCanvas, pressKey, drag, fastDrag, touchDrag, canvasOrigin, settle, isClose,
-  programReadouts, assertNear,
+  programReadouts, assertNear, linkOf,
 } from './browser.mjs';
 
 const RED = [255, 0, 0], BLUE = [0, 0, 255];
@@ -83,8 +83,11 @@ describe('the classroom', { concurrency: true }, () => {
   });
 
   test('full screen at 1920 x 1080: a square picture, light at 45 degrees, gamma in view', async (t) => {
-    const { page } = await openPage(t, '#demo=1&v=0.6', { viewport: { width: 1920, height: 1080 } });
-    await page.bringToFront(); // the browser grants full screen to the tab in front
+    // a browser of its own: full screen goes to the tab in front, and other tests open tabs
+    const browser = await launchBrowser([], { softwareCompositing: true });
+    t.after(() => browser.close());
+    const { page } = await openPage(t, '#demo=1&v=0.6', { browser, viewport: { width: 1920, height: 1080 } });
+    await page.bringToFront();
     await page.click('#fullscreen-button');
     await page.waitForFunction(() => document.fullscreenElement?.id === 'layout');
     await settle(page);
@@ -208,7 +211,7 @@ describe('the classroom', { concurrency: true }, () => {
     assert.ok(before.gamma > 20, `gamma ${before.gamma}`);
     const shown = await page.$eval('[data-quantity="velocity"]', (e) => e.textContent);
     assert.notEqual(Number(shown), 1, `velocity shown as ${shown}`);
-    const hash = new URL(page.url()).hash;
+    const hash = await linkOf(page);
     const { page: reopened } = await openPage(t, hash);
     const after = await programReadouts(reopened);
     assert.ok(Math.abs(after.gamma / before.gamma - 1) < 1e-6, `${hash}: gamma ${after.gamma} for ${before.gamma}`);
@@ -216,7 +219,7 @@ describe('the classroom', { concurrency: true }, () => {
     const { page: fast } = await openPage(t, '#demo=1&rapidity=25');
     const q = await programReadouts(fast);
     assertNear(q.gamma / Math.cosh(25), 1, 'gamma at rapidity 25', 1e-9);
-    assert.equal(new URL(fast.url()).hash, '#demo=1&rapidity=25');
+    assert.equal(await linkOf(fast), '#demo=1&rapidity=25');
   });
 
   test('every palette: F1 and F3 colours at 3:1 or more, twins apart under deuteranopia', async (t) => {
@@ -243,7 +246,7 @@ describe('the classroom', { concurrency: true }, () => {
     const apart = (p) => Math.min(deuteranopeDistance(twinColours[p][0], twinColours[p][1]), deuteranopeDistance(twinColours[p][0], twinColours[p][2]));
     assert.ok(apart('desktop') < 30, `the desktop's red and green: ${apart('desktop')}`);
     for (const p of ['high-contrast', 'dark']) assert.ok(apart(p) >= 50, `${p}: home and traveller ${apart(p)} apart`);
-    assert.match(new URL(page.url()).hash, /^#demo=3&v=0\.0996\d+&colours=dark$/);
+    assert.match(await linkOf(page), /^#demo=3&v=0\.0996\d+&colours=dark$/);
   });
 
   test('axe-core finds nothing in F1-F4, light and dark; controls are 24 px or more on a phone', async (t) => {

@@ -159,14 +159,22 @@ async function webPicture(t, steps) {
 }
 
 let folder;
+const desktopPictures = new Map();
 describe('desktop and page', { concurrency: true }, () => {
-  before(() => { folder = mkdtempSync(join(tmpdir(), 'lorentz-crosscheck-')); });
+  // the desktop's pictures are taken one after another from the start, beside the page's tests
+  before(() => {
+    folder = mkdtempSync(join(tmpdir(), 'lorentz-crosscheck-'));
+    for (const [name, script] of Object.entries(SCRIPTS)) {
+      const picture = desktopPicture(script.desktop || script, name);
+      picture.catch(() => {}); // reported by its test
+      desktopPictures.set(name, picture);
+    }
+  });
   after(() => rmSync(folder, { recursive: true, force: true }));
 
   for (const [name, script] of Object.entries(SCRIPTS)) {
     test(`desktop and page agree: ${name}`, async (t) => {
-      const [desktopImage, webImage] = await Promise.all([desktopPicture(script.desktop || script, name),
-        webPicture(t, script.web || script)]);
+      const [desktopImage, webImage] = await Promise.all([desktopPictures.get(name), webPicture(t, script.web || script)]);
       const desktop = classes(desktopImage), web = classes(webImage);
       const report = [];
       for (const [label, [from, to]] of Object.entries({ 'desktop only': [desktop, web], 'page only': [web, desktop] })) {
