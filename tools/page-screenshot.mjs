@@ -1,16 +1,42 @@
-// Screenshot of the web page for the README, taken by headless Chromium: the
-// 3D searchlight boosted right, then up, with the teaching panel showing the
-// rotation the two boosts leave behind.
-// Usage: node tools/page-screenshot.mjs [out.png]  (default docs/web-page.png)
-import { launchBrowser, openPage, pressKey, drag } from '../tests/web/browser.mjs';
+// Screenshots of the web page for the README, taken by headless Chromium:
+//   web-page.png    the 3D searchlight boosted right, then up, with the panel
+//                   showing the rotation the two boosts leave behind
+//   web-frames.png  F1 with the own frame's axes, lines of simultaneity, light
+//                   cones and three events, with their table
+//   web-trip.png    the twins' trip in four frames: going out, just before and
+//                   just after the turnaround, and the reunion
+// Usage: node tools/page-screenshot.mjs [folder]  (default docs)
+import { join } from 'node:path';
+import { launchBrowser, openPage, pressKey, drag, settle } from '../tests/web/browser.mjs';
 
-const out = process.argv[2] || 'docs/web-page.png';
+const folder = process.argv[2] || 'docs';
 const browser = await launchBrowser();
-const { page } = await openPage(browser);
-await page.setViewport({ width: 920, height: 640 });
+
+const { page } = await openPage(null, '', { browser, viewport: { width: 920, height: 640 } });
 await pressKey(page, 'F4');
 await drag(page, [1], 256, 256, 336, 256, 40);
 await drag(page, [1], 256, 256, 256, 176, 40);
-await page.screenshot({ path: out, clip: { x: 0, y: 0, width: 920, height: 640 } });
+await page.screenshot({ path: join(folder, 'web-page.png'), clip: { x: 0, y: 0, width: 920, height: 640 } });
+
+const frames = '#demo=1&v=0.45&ev=1,0.5;-0.5,0.2;0,1.2&show=axes,simultaneity,cones';
+const { page: twoFrames } = await openPage(null, frames, { browser, viewport: { width: 920, height: 1000 } });
+await settle(twoFrames);
+const table = await twoFrames.$eval('#events', (e) => e.getBoundingClientRect().bottom);
+await twoFrames.screenshot({ path: join(folder, 'web-frames.png'), clip: { x: 0, y: 0, width: 920, height: Math.ceil(table) + 12 } });
+
+// the trip: each moment's canvas, then the four side by side
+const shots = [];
+for (const tau of [0.4, 0.79, 0.8, 1.6]) {
+  const { page: trip } = await openPage(null, `#demo=3&tx=0.6&tt=1&tau=${tau}`, { browser });
+  await settle(trip);
+  shots.push(await trip.$eval('#canvas', (c) => c.toDataURL('image/png')));
+  await trip.close();
+}
+const strip = await browser.newPage();
+await strip.setViewport({ width: 4 * 256 + 3 * 8, height: 256 });
+await strip.setContent(`<body style="margin:0;display:flex;gap:8px;background:#fff">${
+  shots.map((s) => `<img src="${s}" width="256" height="256">`).join('')}</body>`);
+await strip.screenshot({ path: join(folder, 'web-trip.png') });
+
 await browser.close();
-console.log(`Screenshot written to ${out}`);
+console.log(`Screenshots written to ${folder}: web-page.png, web-frames.png, web-trip.png`);

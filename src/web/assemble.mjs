@@ -1,22 +1,28 @@
 // Assembles the one-file page: page.html with the style, the compiled program
-// (its WebAssembly inlined by the build) and the page's ES modules put inside.
-// The modules share one module script, in the order given: each but the last
-// runs in a scope of its own and hands on only what it exports; their
-// relative imports are dropped, as the names are then in scope.
+// (its WebAssembly inlined by the build), the built-in lessons (data/lessons,
+// as the module builtInLessons.js) and the page's ES modules put inside. The
+// modules share one module script, in the order given: each but the last runs
+// in a scope of its own and hands on only what it exports; their relative
+// imports are dropped, as the names are then in scope.
 // Usage: node assemble.mjs lorentz-demo.js out.html
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = dirname(fileURLToPath(import.meta.url));
-const MODULES = ['link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'events.js', 'twins.js', 'present.js',
-  'page.js'];
+const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner'];
+const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'events.js',
+  'twins.js', 'lessons.js', 'present.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
+const lessonText = (id) => readFileSync(join(here, '../../data/lessons', `${id}.txt`), 'utf8');
+const generated = {
+  'builtInLessons.js': `export const BUILT_IN_LESSONS = ${JSON.stringify(Object.fromEntries(LESSONS.map((id) => [id, lessonText(id)])), null, 1)};\n`,
+};
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
 
 function inlineModule(name, isLast) {
-  const source = read(name).replace(/^import .* from '\.\/.*';\n/gm, '');
+  const source = (generated[name] ?? read(name)).replace(/^import .* from '\.\/.*';\n/gm, '');
   const exported = [...source.matchAll(/^export (?:async )?(?:function|const|let|class) (\w+)/gm)].map((m) => m[1]);
   const body = source.replace(/^export /gm, '');
   if (isLast) return body;

@@ -5,7 +5,7 @@
 // in each frame and the velocity that makes it simultaneous or puts it at one
 // place, all computed by the program. Links carry ev= (own frame) and show=.
 import { parseNumber } from './link.js';
-import { formatNumber } from './panel.js';
+import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
 
 const MAX_EVENTS = 26;
 const OVERLAYS = [['axes', 'show-axes'], ['simultaneity', 'show-simultaneity'], ['cones', 'show-light-cones']];
@@ -98,11 +98,26 @@ export function attachEvents(module, links) {
     say(module._webPlaceEventAt(x, y) ? '' : refused());
   };
 
+  const eventsOf = (text) => text.split(';').filter(Boolean).map((pair) => pair.split(',').map((c) => parseNumber(c)));
   links.add({
     keys: ['ev', 'show'],
+    check(key, text) {
+      if (key === 'show') {
+        return text.split(',').filter(Boolean).every((n) => OVERLAYS.some(([o]) => o === n)) ? ''
+          : `the overlays are ${OVERLAYS.map(([o]) => o).join(', ')}`;
+      }
+      const events = eventsOf(text);
+      if (!events.every((e) => e.length === 2 && e.every(Number.isFinite))) return "events are x',t' pairs of numbers, ; between them";
+      return events.length > MAX_EVENTS ? `${MAX_EVENTS} events at most` : '';
+    },
+    reset() {
+      module._webClearEvents();
+      for (const [, box] of boxes) box.checked = false;
+      setOverlays();
+    },
     apply(values, ignore) {
       for (const text of values.get('ev') || []) {
-        const events = text.split(';').filter(Boolean).map((pair) => pair.split(',').map((c) => parseNumber(c)));
+        const events = eventsOf(text);
         const good = events.filter((e) => e.length === 2 && e.every(Number.isFinite));
         if (good.length < events.length) ignore('ev', text, `${events.length - good.length} of the events are not two numbers x',t'`);
         if (good.length > MAX_EVENTS) ignore('ev', text, `more than ${MAX_EVENTS} events: the first ${MAX_EVENTS} are kept`);
@@ -156,7 +171,8 @@ export function attachEvents(module, links) {
     };
     for (const element of pairValues) {
       const name = element.dataset.quantity;
-      const text = texts[name] ?? formatNumber(q[name]);
+      const value = texts[name] ?? formatNumber(q[name]);
+      const text = value && withheld.has(name) ? WITHHELD_TEXT : value;
       if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
       if (element.textContent !== text) element.textContent = text;
     }

@@ -19,7 +19,7 @@ const LEGENDS = {
     ['green', 'the traveller going out: world line, and the lower bar at the right'],
     ['teal', 'the traveller coming back: world line, and the bar stacked on it'],
     ['scale blue', 'velocity scale from 0 to +1'], ['grey', 'velocity scale from 0 to −1'],
-    ['orange', 'the velocity of the frame the picture is seen from']],
+    ['orange', 'the velocity at which the home frame is seen moving (the frame you look from moves the other way)']],
   4: [['green', 'a rod along the time axis, which points towards you'],
     ['lit', 'an icosahedron and a wire cube, boosted with the rod']],
   other: [['lit', 'a lit icosahedron: this demonstration has no scene of its own']],
@@ -82,6 +82,7 @@ export function attachLegend(module, links, title) {
 
   links.add({
     keys: ['colours'],
+    check: (key, text) => (PALETTES.includes(text) ? '' : `the colours are ${PALETTES.join(', ')}`),
     apply(values, ignore) {
       for (const text of values.get('colours')) {
         if (PALETTES.includes(text)) usePalette(text);

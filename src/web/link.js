@@ -11,9 +11,12 @@ const ADDRESS_EVERY_MS = 250; // the browser throttles address changes, and each
 // A number written plainly, NaN for anything else ('', 'NaN', '0x10', '1,5').
 export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
 
-// feature: { keys: [...], apply(values, ignore), write() }: values maps each of
-// its keys in the link to the texts given, in order; ignore(key, value, reason)
-// reports a bad one; write() returns its parts ('v=0.6', ...), [] for none.
+// feature: { keys: [...], apply(values, ignore, given), write(), check(key, value), reset() }:
+// values maps each of its keys in the link to the texts given, in order;
+// ignore(key, value, reason) reports a bad one; given is every key of the link;
+// write() returns its parts ('v=0.6', ...), [] for none; check() says what is
+// wrong with a part before any is applied ('' for nothing); reset() returns
+// the feature to its start (a lesson's step begins from there).
 export function attachLinks(log) {
   const features = [];
   let fragment = null; // the address's
@@ -30,25 +33,37 @@ export function attachLinks(log) {
     }
   };
 
-  const open = (hash) => {
-    const known = new Set(features.flatMap((f) => f.keys));
+  const parts = (hash) => hash.replace(/^#/, '').split('&').filter(Boolean).map((part) => {
+    const equals = part.indexOf('=');
+    return [part, decode(equals < 0 ? part : part.slice(0, equals)), decode(equals < 0 ? '' : part.slice(equals + 1))];
+  });
+  const ownerOf = (key) => features.find((f) => f.keys.includes(key));
+
+  // fresh: every feature back at its start first
+  const open = (hash, { fresh = false } = {}) => {
+    if (fresh) for (const feature of features) feature.reset?.();
     const byKey = new Map();
-    for (const part of hash.replace(/^#/, '').split('&').filter(Boolean)) {
-      const equals = part.indexOf('=');
-      const key = decode(equals < 0 ? part : part.slice(0, equals));
-      const value = decode(equals < 0 ? '' : part.slice(equals + 1));
-      if (!known.has(key)) {
+    for (const [part, key, value] of parts(hash)) {
+      if (!ownerOf(key)) {
         ignore(part, 'unknown key');
       } else {
         if (!byKey.has(key)) byKey.set(key, []);
         byKey.get(key).push(value);
       }
     }
+    const given = new Set(byKey.keys());
     for (const feature of features) {
       const mine = new Map(feature.keys.filter((k) => byKey.has(k)).map((k) => [k, byKey.get(k)]));
-      if (mine.size) feature.apply(mine, (key, value, reason) => ignore(`${key}=${value}`, reason));
+      if (mine.size) feature.apply(mine, (key, value, reason) => ignore(`${key}=${value}`, reason), given);
     }
   };
+
+  // what is wrong with the parts of a fragment, before any is applied
+  const problems = (hash) => parts(hash).flatMap(([part, key, value]) => {
+    const owner = ownerOf(key);
+    const reason = owner ? owner.check?.(key, value) || '' : 'unknown key';
+    return reason ? [`${part.slice(0, 40)}: ${reason}`] : [];
+  });
 
   window.addEventListener('hashchange', () => {
     if (window.location.hash !== `#${fragment}`) open(window.location.hash);
@@ -73,6 +88,7 @@ export function attachLinks(log) {
       if (window.location.hash) open(window.location.hash);
     },
     open,
+    problems,
     // the address of the state now, written at once (for scripts that read it)
     flush() {
       latest = features.flatMap((f) => f.write()).join('&');

@@ -1,8 +1,8 @@
 // The page around the program: starts it on the canvas (or says what is
 // missing where the browser has no WebGL), passes the browser's input to it,
 // sends its console lines to the browser console, refreshes the panel, the
-// events, the legend, the link and the spoken readouts after every frame, and
-// shows the help on the page ('h' or the Help button).
+// events, the trip, the legend, the lesson, the link and the spoken readouts
+// after every frame, and shows the help on the page ('h' or the Help button).
 import { attachInput } from './input.js';
 import { attachLinks } from './link.js';
 import { attachAnnouncer } from './announce.js';
@@ -10,6 +10,8 @@ import { attachPanel, readQuantities } from './panel.js';
 import { attachLegend } from './legend.js';
 import { attachEvents } from './events.js';
 import { attachTwins } from './twins.js';
+import { attachLessons } from './lessons.js';
+import { BUILT_IN_LESSONS } from './builtInLessons.js';
 import { attachPresentation } from './present.js';
 
 const canvas = document.getElementById('canvas');
@@ -82,6 +84,8 @@ async function start() {
   const title = (n) => module.UTF8ToString(module._webDemoTitle(n));
   const links = attachLinks(printLine);
   demo.link = () => links.flush();
+  // the lesson first: its step's state is set, then the rest of a link on top
+  const refreshLesson = attachLessons(module, links, demo.readouts, BUILT_IN_LESSONS);
   const announcer = attachAnnouncer(document.getElementById('announcer'));
   const refreshPanel = attachPanel(module, links, (sentence) => announcer.note(sentence));
   const refreshLegend = attachLegend(module, links, title);
@@ -97,6 +101,7 @@ async function start() {
     events.refresh(q);
     twins.refresh(q);
     refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? [...twins.legendEntries(q), ...events.legendEntries()] : []);
+    refreshLesson();
     if (q.demo !== spokenDemo) {
       spokenDemo = q.demo;
       announcer.settle();

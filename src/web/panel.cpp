@@ -7,6 +7,7 @@
 //   webSetRapidity(w)    the same by rapidity, for links too close to c for v
 //   webLinkVelocity()    "v=0.6", "rapidity=7.3" or "" at rest
 //   webSetTurnaround(x, t)  demonstration 3's turnaround where causality allows; 0 when refused
+//   webAddBoost(vx, vy)  demonstration 4: one more boost, as a drag adds it; 0 when refused
 //   webDemoTitle(n)      the title of function key n
 //   webPaletteEntry...(i)  the legend's colours in the palette in use
 #include "app/keyboard.h"
@@ -237,6 +238,18 @@ EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
         std::snprintf(linkText, sizeof linkText, "rapidity=%.12g", std::asinh(boostMatrix.m[4]));
     }
     return linkText;
+}
+
+EMSCRIPTEN_KEEPALIVE int webAddBoost(double vx, double vy) {
+    const double speed = std::hypot(vx, vy);
+    if (currentDemo != demoSearchlight || !(speed < 1.0) || !(speed > 0.0)) {
+        return 0;
+    }
+    Matrix4 step;
+    makeBoost(vx / speed, vy / speed, speed, preciseLorentzFactor(speed), step);
+    multiplyMatrix4(step, boostMatrix, boostMatrix); // on the left: relative to the frame shown
+    glutPostRedisplay();
+    return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE int webSetTurnaround(double x, double t) {

@@ -1,8 +1,9 @@
 // The teaching panel: readouts computed by the program after every frame, the
 // demonstration picker, Reset, an exact velocity (slider and number, for
 // demonstrations 1-3), and the link parts demo= and v= (rapidity= where v is
-// too close to c to hold the Lorentz factor). The readouts are spoken, as one
-// labelled sentence, once a change settles.
+// too close to c to hold the Lorentz factor; boosts= adds boosts in F4, as
+// drags would, for lessons). The readouts are spoken, as one labelled
+// sentence, once a change settles.
 import { parseNumber } from './link.js';
 
 const DEMO_COUNT = 12;
@@ -20,6 +21,10 @@ export function formatNumber(x, decimals = 4) {
   const text = x.toFixed(d);
   return /^-0(\.0*)?$/.test(text) ? text.slice(1) : text;
 }
+
+// Readouts a lesson asks the student to predict: shown as '?' until Check.
+export const withheld = new Set();
+export const WITHHELD_TEXT = '?';
 
 // The program's readouts by name (NaN: not shown in this demonstration).
 export function readQuantities(module) {
@@ -51,21 +56,33 @@ export function attachPanel(module, links, announce) {
     input.addEventListener(input.type === 'range' ? 'input' : 'change', () => setVelocity(input.value));
   }
 
+  const boostsOf = (text) => text.split(';').map((b) => b.split(',').map(parseNumber));
+  const checks = {
+    demo: (text) => (Number.isInteger(parseNumber(text)) && parseNumber(text) >= 1 && parseNumber(text) <= DEMO_COUNT
+      ? '' : `a demonstration is 1 to ${DEMO_COUNT}`),
+    v: (text) => (Math.abs(parseNumber(text)) < 1 ? '' : 'a velocity is a number between -1 and 1'),
+    rapidity: (text) => (Math.abs(parseNumber(text)) <= 50 ? '' : 'a rapidity is a number from -50 to 50'),
+    boosts: (text) => (boostsOf(text).every((b) => b.length === 2 && b.every(Number.isFinite) && Math.hypot(...b) < 1)
+      ? '' : "boosts are velocities vx,vy;vx,vy each slower than light"),
+  };
   links.add({
-    keys: ['demo', 'v', 'rapidity'],
+    keys: ['demo', 'v', 'rapidity', 'boosts'],
+    check: (key, text) => checks[key](text),
+    reset: () => module._webKeyboard(KEY_R, 0),
     apply(values, ignore) {
       for (const text of values.get('demo') || []) {
-        const n = parseNumber(text);
-        if (Number.isInteger(n) && n >= 1 && n <= DEMO_COUNT) module._webSpecial(n, 0);
-        else ignore('demo', text, `a demonstration is 1 to ${DEMO_COUNT}`);
+        if (checks.demo(text)) ignore('demo', text, checks.demo(text));
+        else module._webSpecial(parseNumber(text), 0);
       }
-      for (const [key, setter, rule] of [['v', '_webSetVelocity', 'a velocity is a number between -1 and 1'],
-        ['rapidity', '_webSetRapidity', 'a rapidity is a number from -50 to 50']]) {
+      for (const [key, setter] of [['v', '_webSetVelocity'], ['rapidity', '_webSetRapidity']]) {
         for (const text of values.get(key) || []) {
-          const x = parseNumber(text);
-          if (Number.isNaN(x)) ignore(key, text, rule);
-          else if (!module[setter](x)) ignore(key, text, `${rule}, set in demonstrations 1 to 3`);
+          if (checks[key](text)) ignore(key, text, checks[key](text));
+          else if (!module[setter](parseNumber(text))) ignore(key, text, `${checks[key]('x')}, set in demonstrations 1 to 3`);
         }
+      }
+      for (const text of values.get('boosts') || []) {
+        if (checks.boosts(text)) ignore('boosts', text, checks.boosts(text));
+        else if (!boostsOf(text).every(([vx, vy]) => module._webAddBoost(vx, vy))) ignore('boosts', text, 'boosts are added in demonstration 4');
       }
     },
     write() {
@@ -83,9 +100,10 @@ export function attachPanel(module, links, announce) {
       const value = q[element.dataset.quantity];
       const shown = Number.isFinite(value);
       if (element.parentElement.hidden === shown) element.parentElement.hidden = !shown;
-      const text = shown ? formatNumber(value) : '';
+      const hidden = withheld.has(element.dataset.quantity);
+      const text = !shown ? '' : hidden ? WITHHELD_TEXT : formatNumber(value);
       if (element.textContent !== text) element.textContent = text;
-      if (shown) spoken.push(element.dataset.say.replace('{}', formatNumber(value, 2)));
+      if (shown && !hidden) spoken.push(element.dataset.say.replace('{}', formatNumber(value, 2)));
     }
     announce(spoken.join(', '));
     if (picker.value !== String(q.demo)) picker.value = String(q.demo);

@@ -5,6 +5,7 @@
 //                             0 none or 0.02 to 10; 0 when refused
 //   webSetRide(on)            the observer frame follows the traveller's leg, so
 //                             its world line stands upright; 0 when refused
+//   webHideTrip()             back to the still picture (a lesson's fresh start)
 // Riding sets the boost to minus the leg's velocity each time tau moves; a
 // drag, the velocity control or a function key changes the boost and so ends it.
 #include "web/trip.h"
@@ -94,6 +95,13 @@ EMSCRIPTEN_KEEPALIVE int webSetSignalInterval(double interval) {
     signalInterval = interval;
     glutPostRedisplay();
     return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void webHideTrip() {
+    tripShown = false;
+    tripTau = 0.0;
+    riding = false;
+    glutPostRedisplay();
 }
 
 EMSCRIPTEN_KEEPALIVE int webSetRide(int on) {

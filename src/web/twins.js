@@ -6,7 +6,7 @@
 // tau=, sig= and ride=1; a link's turnaround is taken only where both legs
 // stay slower than light.
 import { parseNumber } from './link.js';
-import { formatNumber } from './panel.js';
+import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
 
 const START_TURNAROUND = [0.1, 1];
 const DEFAULT_INTERVAL = 0.2; // of proper time, between pulses
@@ -79,6 +79,21 @@ export function attachTwins(module, links, readouts) {
 
   links.add({
     keys: ['tx', 'tt', 'tau', 'sig', 'ride'],
+    check(key, text) {
+      const x = parseNumber(text);
+      if (key === 'ride') return text === '0' || text === '1' ? '' : 'ride is 1 or 0';
+      if (key === 'sig') return x === 0 || (x >= 0.02 && x <= 10) ? '' : 'the interval between pulses is 0 (none) or 0.02 to 10';
+      if (key === 'tau') return x >= 0 ? '' : 'tau is a proper time, 0 or more';
+      return Number.isFinite(x) ? '' : 'the turnaround is given by numbers';
+    },
+    reset() {
+      pause();
+      module._webHideTrip();
+      module._webSetTurnaround(...START_TURNAROUND);
+      signals.checked = true;
+      interval.value = String(DEFAULT_INTERVAL);
+      module._webSetSignalInterval(DEFAULT_INTERVAL);
+    },
     apply(given, ignore) {
       const last = (key) => given.get(key).at(-1);
       if (given.has('tx') || given.has('tt')) {
@@ -150,11 +165,12 @@ export function attachTwins(module, links, readouts) {
     if (ride.checked !== riding) ride.checked = riding;
     for (const element of values) {
       const value = q[element.dataset.quantity];
-      const text = Number.isFinite(value) ? formatNumber(value, element.dataset.decimals ? Number(element.dataset.decimals) : 4) : '';
+      const text = !Number.isFinite(value) ? '' : withheld.has(element.dataset.quantity) ? WITHHELD_TEXT
+        : formatNumber(value, element.dataset.decimals ? Number(element.dataset.decimals) : 4);
       if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
       if (element.textContent !== text) element.textContent = text;
     }
-    const said = canPlay && signals.checked
+    const said = canPlay && signals.checked && ![...withheld].some((name) => name.startsWith('reunion'))
       ? `At the reunion home has sent ${q.reunionHomeSent} pulses and received ${q.reunionHomeReceived}; the traveller has ` +
         `sent ${q.reunionTravellerSent} and received ${q.reunionTravellerReceived}. So home's clock read about ` +
         `${formatNumber(q.reunionHomeSent * parseNumber(interval.value), 2)} and the traveller's about ` +

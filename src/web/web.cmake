@@ -25,7 +25,8 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
   _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
   _webSetTurnaround _webSetOverlays _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
-  _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide)
+  _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide
+  _webHideTrip _webAddBoost)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
@@ -36,8 +37,9 @@ set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js
 
 set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/link.js ${webDir}/input.js
   ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/events.js ${webDir}/twins.js
-  ${webDir}/present.js ${webDir}/page.js)
+  ${webDir}/lessons.js ${webDir}/present.js ${webDir}/page.js)
+file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
-  DEPENDS lorentz-demo ${webDir}/assemble.mjs ${pageParts} VERBATIM)
+  DEPENDS lorentz-demo ${webDir}/assemble.mjs ${pageParts} ${builtInLessons} VERBATIM)
 add_custom_target(web-page ALL DEPENDS lorentz-demo.html)

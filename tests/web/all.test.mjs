@@ -1,7 +1,8 @@
-// Every test of the web page in one process, side by side in one headless
-// Chromium: the page as a user meets it, the teaching panel, the classroom
-// (screens, mixed input, keyboard, colours, speech), and the cross-check with
-// the desktop program. node --test all.test.mjs (ctest's "web" runs it).
+// Every test of the web page in one process, side by side in two headless
+// Chromiums: the page as a user meets it, the teaching panel, the classroom
+// (screens, mixed input, keyboard, colours, speech), two frames and events,
+// the twins in time, lessons, and the cross-check with the desktop program.
+// node --test all.test.mjs (ctest's "web" runs it).
 import { describe, after } from 'node:test';
 import { closeSharedBrowser } from './browser.mjs';
 
@@ -14,4 +15,5 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./panel.test.mjs');
   await import('./classroom.test.mjs');
   await import('./frames.test.mjs');
+  await import('./lessons.test.mjs');
 });
