@@ -14,6 +14,7 @@
 #include "app/teaching.h"
 
 #include <GL/freeglut.h>
+#include <algorithm>
 #include <cmath>
 #include <emscripten/emscripten.h>
 
@@ -46,16 +47,11 @@ bool pixelToDiagram(int px, int py, SpacetimePoint& out) {
     float view[16], projection[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, view);
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    double m[16]; // projection * view, column-major
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) {
-            double sum = 0.0;
-            for (int k = 0; k < 4; ++k) {
-                sum += projection[k * 4 + r] * view[c * 4 + k];
-            }
-            m[c * 4 + r] = sum;
-        }
-    }
+    Matrix4 viewMatrix, projectionMatrix, product;
+    std::copy(view, view + 16, viewMatrix.m);
+    std::copy(projection, projection + 16, projectionMatrix.m);
+    multiplyMatrix4(projectionMatrix, viewMatrix, product);
+    const double* m = product.m;
     const double nx = 2.0 * (px + 0.5) / glutGet(GLUT_WINDOW_WIDTH) - 1.0;
     const double ny = 1.0 - 2.0 * (py + 0.5) / glutGet(GLUT_WINDOW_HEIGHT);
     // (row - n * row w) . (x, y, 0, 1) = 0 for the rows x and y

@@ -4,18 +4,16 @@
 // coordinates in both frames, and a chosen pair with its interval, kind, order
 // in each frame and the velocity that makes it simultaneous or puts it at one
 // place, all computed by the program. Links carry ev= (own frame) and show=.
-import { parseNumber } from './link.js';
+import { parseNumber, linkNumber } from './link.js';
 import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
 
 const MAX_EVENTS = 26;
 const OVERLAYS = [['axes', 'show-axes'], ['simultaneity', 'show-simultaneity'], ['cones', 'show-light-cones']];
-const LINK_DIGITS = 12; // significant digits of an own coordinate in a link
 const TABLE_DECIMALS = 3;
 const EVENT_QUANTITIES = ['x', 't', 'xOwn', 'tOwn', 'interval'];
 const KINDS = { 1: 'timelike', '-1': 'spacelike', 0: 'lightlike' };
 
 const labelOf = (i) => String.fromCharCode(65 + i);
-const linkNumber = (x) => String(Number(x.toPrecision(LINK_DIGITS)));
 
 export function attachEvents(module, links) {
   const section = document.getElementById('frames');

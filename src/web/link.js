@@ -11,6 +11,10 @@ const ADDRESS_EVERY_MS = 250; // the browser throttles address changes, and each
 // A number written plainly, NaN for anything else ('', 'NaN', '0x10', '1,5').
 export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
 
+// A coordinate for a link: twelve significant digits, trailing zeros dropped
+// (a tap's 1.2999999999999998 is written 1.3)
+export const linkNumber = (x) => String(Number(x.toPrecision(12)));
+
 // feature: { keys: [...], apply(values, ignore, given), write(), check(key, value), reset() }:
 // values maps each of its keys in the link to the texts given, in order;
 // ignore(key, value, reason) reports a bad one; given is every key of the link;

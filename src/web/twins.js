@@ -5,14 +5,12 @@
 // program. Links carry tx= and tt= (the turnaround, where it was moved),
 // tau=, sig= and ride=1; a link's turnaround is taken only where both legs
 // stay slower than light.
-import { parseNumber } from './link.js';
+import { parseNumber, linkNumber } from './link.js';
 import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
 
 const START_TURNAROUND = [0.1, 1];
 const DEFAULT_INTERVAL = 0.2; // of proper time, between pulses
 const TRIP_SECONDS = 6; // Play takes the whole trip in this long
-const LINK_DIGITS = 12;
-const linkNumber = (x) => String(Number(x.toPrecision(LINK_DIGITS)));
 
 // readouts(): the program's readouts by name
 export function attachTwins(module, links, readouts) {

@@ -250,3 +250,12 @@ export async function linkOf(page) {
 export async function inBatches(items, check, size = 3) {
   for (let i = 0; i < items.length; i += size) await Promise.all(items.slice(i, i + size).map(check));
 }
+
+// A number typed into a field and confirmed, as a user does; the frame follows.
+export async function typeNumber(page, selector, value) {
+  await page.$eval(selector, (e, v) => {
+    e.value = v;
+    e.dispatchEvent(new Event('change'));
+  }, String(value));
+  await settle(page);
+}

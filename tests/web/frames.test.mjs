@@ -7,7 +7,7 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   openPage, readCanvas, drag, touchDrag, column, row, colourNear, programReadouts, assertNear, settle, linkOf,
-  inBatches,
+  inBatches, typeNumber,
 } from './browser.mjs';
 
 const DARK_GREEN = [0, 115, 0], VIOLET = [153, 0, 204];
@@ -26,13 +26,7 @@ async function typeEvent(page, x, t) {
   await settle(page);
 }
 
-async function setVelocity(page, v) {
-  await page.$eval('input[data-control="velocity"][type="number"]', (e, value) => {
-    e.value = value;
-    e.dispatchEvent(new Event('change'));
-  }, String(v));
-  await settle(page);
-}
+const setVelocity = (page, v) => typeNumber(page, 'input[data-control="velocity"][type="number"]', v);
 
 describe('two frames and events', { concurrency: true }, () => {
   test('typed events in both frames, and the pair velocities through the velocity control', async (t) => {

@@ -6,7 +6,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  openPage, readCanvas, drag, column, row, colourNear, programReadouts, assertNear, settle, linkOf,
+  openPage, readCanvas, drag, column, row, colourNear, programReadouts, assertNear, linkOf, typeNumber,
 } from './browser.mjs';
 
 const GREEN = [0, 255, 0], TEAL = [0, 204, 204];
@@ -14,11 +14,7 @@ const GREEN = [0, 255, 0], TEAL = [0, 204, 204];
 const TRIP = '#demo=3&tx=0.6&tt=1';
 
 async function setTau(page, tau) {
-  await page.$eval('input[data-control="tau"][type="number"]', (e, value) => {
-    e.value = value;
-    e.dispatchEvent(new Event('change'));
-  }, String(tau));
-  await settle(page);
+  await typeNumber(page, 'input[data-control="tau"][type="number"]', tau);
   return programReadouts(page);
 }
 
