@@ -19,8 +19,8 @@ const helpPanel = document.getElementById('help');
 const helpButton = document.getElementById('help-button');
 const KEY_H = 104;
 // while the trip plays the picture moves every frame, the numbers beside it
-// about fifteen times a second: laying out the panel every frame would cost
-// more than drawing the picture
+// about fifteen times a second (laying out the panel every frame would cost
+// more than drawing the picture), and the address waits for the pause
 const PANEL_EVERY_MS_WHILE_PLAYING = 66;
 
 let captured = null; // console lines kept while the help is printed
@@ -106,7 +106,7 @@ async function start() {
       spokenDemo = q.demo;
       announcer.settle();
     }
-    links.refresh();
+    if (!twins.playing()) links.refresh(); // the address follows once the trip pauses
   };
 
   const dragMode = document.getElementById('drag-mode');
