@@ -284,13 +284,9 @@ void assemblePrimitive() {
     }
 }
 
-int toDevice(int cssPixels) {
-    return static_cast<int>(std::lround(cssPixels * pixelRatio));
-}
-
 void sendViewport() {
     for (int i = 0; i < 4; ++i) {
-        deviceViewport[i] = toDevice(viewport[i]);
+        deviceViewport[i] = deviceSize(viewport[i]);
     }
     webglViewport(deviceViewport[0], deviceViewport[1], deviceViewport[2], deviceViewport[3]);
 }
@@ -330,7 +326,7 @@ void setPixelRatio(float ratio) {
 }
 
 int deviceSize(int cssPixels) {
-    return toDevice(cssPixels);
+    return static_cast<int>(std::lround(cssPixels * pixelRatio));
 }
 
 void showPalette(int palette) {

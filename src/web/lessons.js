@@ -121,24 +121,24 @@ export function attachLessons(module, links, readouts, builtIn) {
 
   const known = () => new Set(Object.keys(readouts()));
   // a readout as the panel shows it: its words, or its number with the panel's decimals
-  const shown = (name) => {
+  const shown = (name, q = readouts()) => {
     const element = document.querySelector(`#panel [data-quantity="${name}"]:not(#lesson *):not(#events *)`);
-    const value = readouts()[name];
+    const value = q[name];
     if (element && !Number.isFinite(value)) return element.textContent || '–';
     if (['pairKind', 'pairFirstDiagram', 'pairFirstOwn'].includes(name)) return element?.textContent || '–';
     return formatNumber(value, element?.dataset.decimals ? Number(element.dataset.decimals) : 4) || '–';
   };
-  const fill = (text) => text.replace(/\{([^{}\s]*)\}/g, (_, name) => shown(name));
+  const fill = (text, q) => text.replace(/\{([^{}\s]*)\}/g, (_, name) => shown(name, q));
   const setText = (element, text) => {
     if (element.textContent !== text) element.textContent = text;
   };
   let shownProse = null;
-  const render = () => {
+  const render = (q = readouts()) => {
     const step = lesson.steps[at];
     setText(title, lesson.title);
     setText(counter, `Step ${at + 1} of ${lesson.steps.length}`);
     setText(stepTitle, step.title);
-    const prose = [...(at === 0 ? lesson.intro : []), ...step.prose].map(fill);
+    const prose = [...(at === 0 ? lesson.intro : []), ...step.prose].map((text) => fill(text, q));
     if (JSON.stringify(prose) !== shownProse) {
       shownProse = JSON.stringify(prose);
       stepText.replaceChildren(...prose.map((text) => {
@@ -148,9 +148,9 @@ export function attachLessons(module, links, readouts, builtIn) {
       }));
     }
     question.hidden = !step.ask;
-    setText(document.getElementById('lesson-ask'), step.ask ? fill(step.ask.text) : '');
+    setText(document.getElementById('lesson-ask'), step.ask ? fill(step.ask.text, q) : '');
     reveal.hidden = !checked;
-    if (checked) setText(explain, step.explain ? fill(step.explain.text) : '');
+    if (checked) setText(explain, step.explain ? fill(step.explain.text, q) : '');
     back.disabled = at === 0;
     next.disabled = at === lesson.steps.length - 1;
   };
@@ -269,8 +269,8 @@ export function attachLessons(module, links, readouts, builtIn) {
     },
   });
 
-  // after every frame: the readouts in the step's text follow the picture
-  return function refresh() {
-    if (lesson) render();
+  // after every frame: the readouts q in the step's text follow the picture
+  return function refresh(q) {
+    if (lesson) render(q);
   };
 }

@@ -15,13 +15,14 @@ export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
 // (a tap's 1.2999999999999998 is written 1.3)
 export const linkNumber = (x) => String(Number(x.toPrecision(12)));
 
-// feature: { keys: [...], apply(values, ignore, given), write(), check(key, value), reset() }:
+// feature: { keys: [...], apply(values, ignore, given), write(q), check(key, value), reset() }:
 // values maps each of its keys in the link to the texts given, in order;
 // ignore(key, value, reason) reports a bad one; given is every key of the link;
-// write() returns its parts ('v=0.6', ...), [] for none; check() says what is
+// write(q) returns its parts ('v=0.6', ...) for the readouts q, [] for none; check() says what is
 // wrong with a part before any is applied ('' for nothing); reset() returns
 // the feature to its start (a lesson's step begins from there).
-export function attachLinks(log) {
+// readouts(): the program's readouts by name
+export function attachLinks(log, readouts) {
   const features = [];
   let fragment = null; // the address's
   let latest = null; // the state's
@@ -73,6 +74,8 @@ export function attachLinks(log) {
     if (window.location.hash !== `#${fragment}`) open(window.location.hash);
   });
 
+  const written = (q) => features.flatMap((f) => f.write(q)).join('&');
+
   const writeAddress = () => {
     clearTimeout(timer);
     timer = 0;
@@ -95,13 +98,13 @@ export function attachLinks(log) {
     problems,
     // the address of the state now, written at once (for scripts that read it)
     flush() {
-      latest = features.flatMap((f) => f.write()).join('&');
+      latest = written(readouts());
       writeAddress();
       return window.location.hash;
     },
-    // the address after a change of state
-    refresh() {
-      latest = features.flatMap((f) => f.write()).join('&');
+    // the address after a change of state, for the readouts q of the frame
+    refresh(q) {
+      latest = written(q);
       if (latest === fragment || timer) return;
       const wait = lastWrite + ADDRESS_EVERY_MS - performance.now();
       if (wait <= 0) writeAddress();

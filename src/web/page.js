@@ -82,7 +82,7 @@ async function start() {
   });
 
   const title = (n) => module.UTF8ToString(module._webDemoTitle(n));
-  const links = attachLinks(printLine);
+  const links = attachLinks(printLine, demo.readouts);
   demo.link = () => links.flush();
   // the lesson first: its step's state is set, then the rest of a link on top
   const refreshLesson = attachLessons(module, links, demo.readouts, BUILT_IN_LESSONS);
@@ -101,12 +101,12 @@ async function start() {
     events.refresh(q);
     twins.refresh(q);
     refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? [...twins.legendEntries(q), ...events.legendEntries()] : []);
-    refreshLesson();
+    refreshLesson(q);
     if (q.demo !== spokenDemo) {
       spokenDemo = q.demo;
       announcer.settle();
     }
-    if (!twins.playing()) links.refresh(); // the address follows once the trip pauses
+    if (!twins.playing()) links.refresh(q); // the address follows once the trip pauses
   };
 
   const dragMode = document.getElementById('drag-mode');

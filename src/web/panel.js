@@ -85,8 +85,7 @@ export function attachPanel(module, links, announce) {
         else if (!boostsOf(text).every(([vx, vy]) => module._webAddBoost(vx, vy))) ignore('boosts', text, 'boosts are added in demonstration 4');
       }
     },
-    write() {
-      const q = readQuantities(module);
+    write(q) {
       const velocity = module.UTF8ToString(module._webLinkVelocity());
       return [`demo=${q.demo}`, ...(velocity ? [velocity] : [])];
     },

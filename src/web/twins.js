@@ -126,8 +126,7 @@ export function attachTwins(module, links, readouts) {
         else if (last('ride') === '1' && !module._webSetRide(1)) ignore('ride', '1', 'riding is in demonstration 3');
       }
     },
-    write() {
-      const q = readouts();
+    write(q) {
       if (q.demo !== 3) return [];
       const parts = [];
       if (q.turnaroundX !== START_TURNAROUND[0] || q.turnaroundT !== START_TURNAROUND[1]) {
