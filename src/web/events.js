@@ -64,6 +64,7 @@ export function attachEvents(module, links) {
   // rows and pair choices when the number of events changes: the last two placed form the pair
   const rebuild = (count) => {
     shownCount = count;
+    rows.parentElement.hidden = count === 0; // the table, headings and all
     rows.replaceChildren(...Array.from({ length: count }, (_, i) => {
       const row = document.createElement('tr');
       row.dataset.event = labelOf(i);
