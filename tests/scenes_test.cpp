@@ -4,6 +4,7 @@
 #include "glHarness.h"
 
 #include "app/keyboard.h"
+#include "app/sceneSettings.h"
 #include "app/state.h"
 #include "relativity/matrix4.h"
 #include "scenes/display.h"
@@ -74,7 +75,9 @@ class Scenes : public ::testing::Test {
 } // namespace
 
 TEST_F(Scenes, EveryFrameLeavesTheGlStateAsItFoundIt) {
-    for (int demo = 1; demo <= 12; ++demo) {
+    for (int frame = 1; frame <= 15; ++frame) { // 13-15: 5-7 with the scenes shown
+        scenesShown = frame > 12;
+        const int demo = scenesShown ? frame - 8 : frame;
         selectDemo(demo);
         setBoostX(0.4);
         const GlSnapshot before = snapshot();
@@ -89,7 +92,9 @@ TEST_F(Scenes, EveryFrameLeavesTheGlStateAsItFoundIt) {
             EXPECT_EQ(after.modelview[i], before.modelview[i]) << "demo " << demo;
         }
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "demo " << demo;
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST)) << "demo " << demo;
     }
+    scenesShown = false;
 }
 
 TEST_F(Scenes, SpacetimeDiagramGeometry) {

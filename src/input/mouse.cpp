@@ -7,6 +7,7 @@
 // y is stored flipped, from the bottom edge, using windowHeight.
 #include "input/mouse.h"
 
+#include "app/sceneSettings.h"
 #include "app/state.h"
 #include "input/navigation.h"
 
@@ -65,7 +66,7 @@ bool boostDrag() {
             frameVelocity = addVelocities(frameVelocity, beta);
         }
         makeBoostX(beta, lorentzFactor(beta), step);
-    } else if (currentDemo == 4) {
+    } else if (boostsInThreeDimensions(currentDemo)) {
         // along the drag in the x-y plane, time on z
         const double beta = boostPerPixel * std::min(length, maxBoostPixels);
         makeBoost(ux, uy, beta, lorentzFactor(beta), step);

@@ -64,3 +64,12 @@ double addVelocities(double u, double v) {
     const double fastest = std::nextafter(1.0, 0.0);
     return std::fabs(sum) < 1.0 ? sum : std::copysign(fastest, sum);
 }
+
+SpacetimeVector applyMatrix4(const Matrix4& m, const SpacetimeVector& v) {
+    return {m.m[0] * v.x + m.m[4] * v.y + m.m[8] * v.t, m.m[1] * v.x + m.m[5] * v.y + m.m[9] * v.t,
+            m.m[2] * v.x + m.m[6] * v.y + m.m[10] * v.t};
+}
+
+double minkowskiSquare(const SpacetimeVector& v) {
+    return v.t * v.t - v.x * v.x - v.y * v.y;
+}

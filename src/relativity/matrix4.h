@@ -26,3 +26,17 @@ double lorentzFactor(double beta);
 // computed through rapidities; for |u|, |v| < 1 the result stays strictly
 // between -1 and 1, rounding included.
 double addVelocities(double u, double v);
+
+// An event or a displacement of the 3D scenes: x, y space, t time (drawn on z).
+struct SpacetimeVector {
+    double x;
+    double y;
+    double t;
+};
+
+// M v for the 3D scenes, time on z (w = 1 for an event, 0 for a displacement:
+// boosts have no translation, so both are the same).
+SpacetimeVector applyMatrix4(const Matrix4& m, const SpacetimeVector& v);
+
+// t^2 - x^2 - y^2: positive for timelike, 0 on the light cone.
+double minkowskiSquare(const SpacetimeVector& v);

@@ -1,9 +1,13 @@
 // Display callback and the 3D searchlight scene (demonstration 4). Each frame
 // is drawn from scratch in immediate mode from currentDemo and boostMatrix;
-// demonstrations 5..12 show the lit unit icosahedron, unboosted.
+// demonstrations 5..12 show the lit unit icosahedron, unboosted, except 5 to 7
+// while the scenes are shown (the light cones and Thomas precession).
 #include "scenes/display.h"
 
+#include "app/sceneSettings.h"
 #include "app/state.h"
+#include "scenes/cones.h"
+#include "scenes/gyroscope.h"
 #include "scenes/overlays.h"
 #include "scenes/spacetime.h"
 #include "scenes/twin.h"
@@ -15,6 +19,23 @@ const double rodHalfLength = 1.0; // half-length passed to the contraction scene
 const GLfloat searchlightLineWidth = 3.0f;
 const GLfloat rodScaleX = 0.1f, rodScaleY = 0.1f, rodScaleZ = 4.0f; // rod 0.1 x 0.1 x 4
 const double cubeEdge = 1.5;
+
+// demonstrations 5 to 7 while the scenes are shown
+void drawLaterScene(int demo) {
+    switch (demo) {
+    case demoUpwardCone:
+        drawUpwardConeScene();
+        break;
+    case demoDownwardCone:
+        drawDownwardConeScene();
+        break;
+    case demoThomasPrecession:
+        drawThomasPrecessionScene();
+        break;
+    default:
+        break;
+    }
+}
 } // namespace
 
 void onDisplay() {
@@ -33,7 +54,11 @@ void onDisplay() {
         drawSearchlightScene();
         break;
     default:
-        glutSolidIcosahedron();
+        if (hasSceneOfItsOwn(currentDemo)) {
+            drawLaterScene(currentDemo);
+        } else {
+            glutSolidIcosahedron();
+        }
         break;
     }
     drawTeachingOverlays();

@@ -10,6 +10,7 @@ import { attachPanel, readQuantities } from './panel.js';
 import { attachLegend } from './legend.js';
 import { attachEvents } from './events.js';
 import { attachTwins } from './twins.js';
+import { attachScenes } from './scenes.js';
 import { attachLessons } from './lessons.js';
 import { BUILT_IN_LESSONS } from './builtInLessons.js';
 import { attachPresentation } from './present.js';
@@ -60,6 +61,7 @@ async function start() {
   };
   const module = await createLorentzDemo({ canvas, print: printLine, printErr: printLine, onFrame: countFrame });
   demo.module = module;
+  module._webShowScenes();
   demo.readouts = () => readQuantities(module);
 
   // 'h' prints the help on the console, as on the desktop, and shows it here.
@@ -91,22 +93,25 @@ async function start() {
   const refreshLegend = attachLegend(module, links, title);
   const twins = attachTwins(module, links, demo.readouts);
   const events = attachEvents(module, links);
+  const scenes = attachScenes(module, links, demo.readouts);
+  const playing = () => twins.playing() || scenes.playing();
   let spokenDemo = null;
   let panelShown = -Infinity;
   refresh = () => {
     const now = performance.now();
-    if (twins.playing() && now - panelShown < PANEL_EVERY_MS_WHILE_PLAYING) return;
+    if (playing() && now - panelShown < PANEL_EVERY_MS_WHILE_PLAYING) return;
     panelShown = now;
     const q = refreshPanel();
     events.refresh(q);
     twins.refresh(q);
+    scenes.refresh(q);
     refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? [...twins.legendEntries(q), ...events.legendEntries()] : []);
     refreshLesson(q);
     if (q.demo !== spokenDemo) {
       spokenDemo = q.demo;
       announcer.settle();
     }
-    if (!twins.playing()) links.refresh(q); // the address follows once the trip pauses
+    if (!playing()) links.refresh(q); // the address follows once the trip or the orbit pauses
   };
 
   const dragMode = document.getElementById('drag-mode');

@@ -42,6 +42,8 @@ const Entry entries[] = {
     {"magenta",    {1, 0, 1},        {"magenta", "magenta", "pink"},         {{1, 0, 1}, RGB(0xb0008a), RGB(0xff66d9)}},
     {"salmon",     {1, 0.55f, 0.55f}, {"salmon", "brick red", "rose"},       {{1, 0.55f, 0.55f}, RGB(0xc0392b), RGB(0xff9e9e)}},
     {"light green", {0.35f, 0.75f, 0.35f}, {"light green", "mid blue", "light azure"}, {{0.35f, 0.75f, 0.35f}, RGB(0x2f6fb0), RGB(0x8ccfff)}},
+    // the light cones' unboosted cone, faint
+    {"pale grey",  {0.8f, 0.8f, 0.8f}, {"pale grey", "grey", "dim grey"},    {{0.8f, 0.8f, 0.8f}, RGB(0x949494), RGB(0x5c5c5c)}},
 };
 #undef RGB
 // clang-format on

@@ -7,13 +7,17 @@
 //   webSetRapidity(w)    the same by rapidity, for links too close to c for v
 //   webLinkVelocity()    "v=0.6", "rapidity=7.3" or "" at rest
 //   webSetTurnaround(x, t)  demonstration 3's turnaround where causality allows; 0 when refused
-//   webAddBoost(vx, vy)  demonstration 4: one more boost, as a drag adds it; 0 when refused
+//   webAddBoost(vx, vy)  demonstration 4 and the 3D scenes: one more boost, as a drag
+//                        adds it; 0 when refused
 //   webDemoTitle(n)      the title of function key n
 //   webPaletteEntry...(i)  the legend's colours in the palette in use
 #include "app/keyboard.h"
+#include "app/sceneSettings.h"
 #include "app/state.h"
 #include "input/navigation.h"
+#include "relativity/lightCones.h"
 #include "relativity/readouts.h"
+#include "relativity/thomas.h"
 #include "web/diagram.h"
 #include "web/palette.h"
 #include "web/trip.h"
@@ -28,7 +32,6 @@ namespace {
 const double clockProperTime = 2.0; // the clock runs from t = -1 to t = 1
 const double rodProperLength = 2.0; // ends at x = -1 and x = 1
 const int demoTwinParadox = 3;
-const int demoSearchlight = 4;
 const double linkGammaTolerance = 1e-7; // relative: a link reopens its Lorentz factor
 const double linkRestVelocity = 5e-5;   // below this a link leaves v out
 const double maxRapidity = 50.0;        // gamma 2.6e21: far beyond any drag
@@ -66,6 +69,12 @@ enum Quantity {
     reunionTravellerSent,
     reunionTravellerReceived,
     rideVelocity, // riding: the velocity of the traveller's leg in the home frame
+    halfAngle,    // the light cones: degrees, acos v
+    rayAngle,     // the probe ray as drawn, degrees from the direction of motion
+    rayDoppler,
+    thomasPerOrbit, // Thomas precession: degrees per orbit
+    polygonPerLoop, // the same for a polygon of boosts
+    orbitShare,     // how far round the gyroscope is, 0 to 1
     quantityCount
 };
 const char* const quantityNames[] = {
@@ -101,6 +110,12 @@ const char* const quantityNames[] = {
     "reunionTravellerSent",
     "reunionTravellerReceived",
     "rideVelocity",
+    "halfAngle",
+    "rayAngle",
+    "rayDoppler",
+    "thomasAngle",
+    "polygonAngle",
+    "orbitShare",
 };
 static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
 double readouts[quantityCount];
@@ -117,6 +132,23 @@ void setBoostX(double beta, double gammaFactor) {
         frameVelocity = addVelocities(0.0, beta); // held strictly inside (-1, 1)
     }
     glutPostRedisplay();
+}
+
+// the light cones' and the gyroscope's numbers, where their scenes are shown
+void readSceneQuantities(double speed) {
+    if (currentDemo == demoUpwardCone) {
+        readouts[halfAngle] = aberrationHalfAngle(speed);
+        readouts[rayAngle] = emittedDrawnAngle(probeRayDegrees, speed);
+        readouts[rayDoppler] = emittedDoppler(probeRayDegrees, speed);
+    } else if (currentDemo == demoDownwardCone) {
+        readouts[halfAngle] = aberrationHalfAngle(speed);
+        readouts[rayAngle] = receivedDrawnAngle(probeRayDegrees, speed);
+        readouts[rayDoppler] = receivedDoppler(probeRayDegrees, speed);
+    } else if (currentDemo == demoThomasPrecession) {
+        readouts[thomasPerOrbit] = thomasAngle(orbitSpeed);
+        readouts[polygonPerLoop] = polygonAngle(polygonSides, orbitSpeed);
+        readouts[orbitShare] = gyroscopeOrbitShare;
+    }
 }
 
 // "0.600000" as "0.6"
@@ -163,13 +195,14 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
             travellerProperTime(turnaroundX, turnaroundT, twinReunionTime);
         readouts[turnaroundEventX] = turnaroundX;
         readouts[turnaroundEventT] = turnaroundT;
-    } else if (currentDemo == demoSearchlight) {
+    } else if (boostsInThreeDimensions(currentDemo)) {
         const BoostParts parts = splitBoost(boostMatrix);
         readouts[velocityX] = parts.velocityX;
         readouts[velocityY] = parts.velocityY;
         readouts[velocity] = parts.speed;
         readouts[gamma] = parts.gamma;
         readouts[wignerAngle] = parts.rotationDegrees;
+        readSceneQuantities(parts.speed);
     }
     TripReadouts trip;
     if (currentTrip(trip)) {
@@ -242,7 +275,7 @@ EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
 
 EMSCRIPTEN_KEEPALIVE int webAddBoost(double vx, double vy) {
     const double speed = std::hypot(vx, vy);
-    if (currentDemo != demoSearchlight || !(speed < 1.0) || !(speed > 0.0)) {
+    if (!boostsInThreeDimensions(currentDemo) || !(speed < 1.0) || !(speed > 0.0)) {
         return 0;
     }
     Matrix4 step;

@@ -9,6 +9,7 @@ add_library(lorentz STATIC ${lorentzSources}
   src/web/glut.cpp
   src/web/palette.cpp
   src/web/panel.cpp
+  src/web/scenes.cpp
   src/web/solids.cpp
   src/web/trip.cpp
 )
@@ -26,7 +27,8 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
   _webSetTurnaround _webSetOverlays _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
   _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide
-  _webHideTrip _webAddBoost)
+  _webHideTrip _webAddBoost _webShowScenes _webSetProbeRay _webSetOrbitSpeed _webSetPolygonSides
+  _webSetOrbitShare _webResetScenes)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
@@ -37,7 +39,7 @@ set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js
 
 set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/link.js ${webDir}/input.js
   ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/events.js ${webDir}/twins.js
-  ${webDir}/lessons.js ${webDir}/present.js ${webDir}/page.js)
+  ${webDir}/scenes.js ${webDir}/lessons.js ${webDir}/present.js ${webDir}/page.js)
 file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html

@@ -5,6 +5,7 @@
 
 #include "app/keyboard.h"
 #include "app/reshape.h"
+#include "app/sceneSettings.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "scenes/display.h"
@@ -57,6 +58,8 @@ const auto* const environment = ::testing::AddGlobalTestEnvironment(new GlWindow
 
 void restoreStartState() {
     initState();
+    scenesShown = false;
+    resetSceneSettings();
     buttonMask = 0;
     mouseModifiers = 0;
     lastMouseX = lastMouseY = 0;

@@ -1,0 +1,29 @@
+// The 3D scenes of demonstrations 5 to 7 and what they add to the state. The
+// desktop shows them only when started with LORENTZ_SCENES=1 (otherwise 5 to
+// 12 show the lit icosahedron); the page always does. The scenes read these
+// values; the page's controls write them.
+#pragma once
+
+extern bool scenesShown;           // demonstrations 5-7 draw their scenes
+extern double probeRayDegrees;     // F5, F6: the highlighted ray, own frame, from the motion
+extern double orbitSpeed;          // F7: the gyroscope's speed on its orbit, units of c
+extern int polygonSides;           // F7: the polygon of boosts compared with the circle
+extern double gyroscopeOrbitShare; // F7: how far round the gyroscope is, 0 to 1
+
+const int demoUpwardCone = 5;
+const int demoDownwardCone = 6;
+const int demoThomasPrecession = 7;
+const double defaultProbeRayDegrees = 90.0;
+const double defaultOrbitSpeed = 0.6;
+const int defaultPolygonSides = 4;
+
+// scenesShown from the environment: LORENTZ_SCENES=1 turns the scenes on.
+void readScenesSwitch();
+
+// Whether demo draws a scene of its own, and whether its left drag boosts
+// along the drag in x-y with time on z (demonstration 4 and the scenes).
+bool hasSceneOfItsOwn(int demo);
+bool boostsInThreeDimensions(int demo);
+
+// The F5-F7 values back to their start (scenesShown stays).
+void resetSceneSettings();

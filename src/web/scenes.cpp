@@ -1,0 +1,71 @@
+// The page's side of the 3D scenes of F5 to F7, which the page always shows.
+// What the page calls:
+//   webShowScenes()             once, at start
+//   webSetProbeRay(degrees)     F5, F6: the probe ray, 0 to 180 from the motion
+//   webSetOrbitSpeed(u)         F7: the gyroscope's speed, 0.05 to 0.95
+//   webSetPolygonSides(n)       F7: the polygon of boosts, 3 to 12 sides
+//   webSetOrbitShare(share)     F7: the gyroscope's place, 0 to 1 of the orbit
+//   webResetScenes()            all four back to their start values
+// Each returns 0 and changes nothing when the value is out of range.
+#include "app/sceneSettings.h"
+
+#include <GL/freeglut.h>
+#include <emscripten/emscripten.h>
+
+namespace {
+const double maxProbeRayDegrees = 180.0;
+const double minOrbitSpeed = 0.05;
+const double maxOrbitSpeed = 0.95;
+const int minPolygonSides = 3;
+const int maxPolygonSides = 12;
+
+int changed() {
+    glutPostRedisplay();
+    return 1;
+}
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void webShowScenes() {
+    scenesShown = true;
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetProbeRay(double degrees) {
+    if (!(degrees >= 0.0 && degrees <= maxProbeRayDegrees)) {
+        return 0;
+    }
+    probeRayDegrees = degrees;
+    return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetOrbitSpeed(double speed) {
+    if (!(speed >= minOrbitSpeed && speed <= maxOrbitSpeed)) {
+        return 0;
+    }
+    orbitSpeed = speed;
+    return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetPolygonSides(int sides) {
+    if (sides < minPolygonSides || sides > maxPolygonSides) {
+        return 0;
+    }
+    polygonSides = sides;
+    return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetOrbitShare(double share) {
+    if (!(share >= 0.0 && share <= 1.0)) {
+        return 0;
+    }
+    gyroscopeOrbitShare = share;
+    return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE void webResetScenes() {
+    resetSceneSettings();
+    glutPostRedisplay();
+}
+
+} // extern "C"

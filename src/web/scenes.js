@@ -1,0 +1,133 @@
+// The 3D scenes of F5 to F7 on the page: the probe ray of the light cones
+// (F5, F6), the gyroscope's orbit speed, the polygon of boosts and Play
+// (F7), and a "what to see" paragraph for each. Links carry ray=, orbit= and
+// sides=. The numbers come from the program; this module only passes them on.
+import { parseNumber, linkNumber } from './link.js';
+
+const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4 };
+const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long
+const CONE_DEMOS = [5, 6];
+const THOMAS_DEMO = 7;
+const SEE = {
+  5: 'A flash at the origin, seen from a frame in which its source moves (red arrow). The 24 rulings are '
+    + 'evenly spaced in the source’s own frame; boosted, the orange half crowds into a cone of half-angle '
+    + 'acos v round the direction of motion, and each tip rises to its ray’s Doppler factor: the searchlight. '
+    + 'The faint grey cone is the same cone unboosted: light cones themselves do not move.',
+  6: 'The light reaching an observer at the origin, evenly spread in the observer’s own sky. Seen from a frame '
+    + 'in which the observer moves (red arrow), the orange half comes from within acos v of straight behind: '
+    + 'read the other way round, stars evenly spread in that frame crowd ahead of the moving observer '
+    + '(aberration), and look bluer ahead.',
+  7: 'A gyroscope carried counter-clockwise round a circle keeps its spin (magenta) at right angles to its '
+    + 'world line, yet after one orbit it points elsewhere than the spin that does not precess (grey): turned '
+    + 'against the orbit by 360 (γ − 1) degrees. The bowl is the hyperboloid of 4-velocities with the orbit’s '
+    + 'ring on it; a drag boosts the picture and rolls the ball. Drag the pointer round a circle about 100 v '
+    + 'pixels across, γ times round: the picture comes back to rest turned by about the Thomas angle, which the '
+    + 'Thomas–Wigner readout shows.',
+};
+
+export function attachScenes(module, links, readouts) {
+  const section = document.getElementById('scenes');
+  const blocks = { cones: document.getElementById('scene-cones'), thomas: document.getElementById('scene-thomas') };
+  const see = document.getElementById('scene-see');
+  const inputs = (name) => [...section.querySelectorAll(`input[data-control="${name}"]`)];
+  const controls = { ray: inputs('ray-angle'), orbit: inputs('orbit-speed'), sides: inputs('polygon-sides') };
+  const valid = {
+    ray: (x) => x >= 0 && x <= 180,
+    orbit: (x) => x >= 0.05 && x <= 0.95,
+    sides: (x) => Number.isInteger(x) && x >= 3 && x <= 12,
+  };
+  const setters = {
+    ray: (x) => module._webSetProbeRay(x),
+    orbit: (x) => module._webSetOrbitSpeed(x),
+    sides: (x) => module._webSetPolygonSides(x),
+  };
+  const limits = {
+    ray: 'the probe ray is 0 to 180 degrees from the direction of motion',
+    orbit: 'the orbit speed is 0.05 to 0.95',
+    sides: 'the polygon has 3 to 12 sides',
+  };
+  const play = section.querySelector('button[data-control="play"]');
+  const values = { ...DEFAULTS };
+  let playing = null;
+
+  const show = (key) => {
+    for (const input of controls[key]) if (input.value !== String(values[key])) input.value = String(values[key]);
+  };
+  const set = (key, x) => {
+    if (!valid[key](x) || !setters[key](x)) return false;
+    values[key] = x;
+    show(key);
+    return true;
+  };
+  for (const [key, list] of Object.entries(controls)) {
+    for (const input of list) {
+      input.addEventListener(input.type === 'range' ? 'input' : 'change', () => {
+        if (!set(key, parseNumber(input.value))) show(key);
+      });
+    }
+  }
+
+  const stopped = () => {
+    playing = null;
+    play.textContent = 'Play';
+    play.setAttribute('aria-pressed', 'false');
+    module._webPostRedisplay();
+  };
+  const pause = () => {
+    if (playing === null) return;
+    cancelAnimationFrame(playing);
+    stopped();
+  };
+  const start = () => {
+    const share = readouts().orbitShare;
+    let at = share < 1 ? share : 0;
+    let last = null;
+    const step = (now) => {
+      if (last !== null) at = Math.min(1, at + (now - last) / (ORBIT_SECONDS * 1000));
+      last = now;
+      module._webSetOrbitShare(at);
+      if (at >= 1) {
+        stopped();
+        return;
+      }
+      playing = requestAnimationFrame(step);
+    };
+    play.textContent = 'Pause';
+    play.setAttribute('aria-pressed', 'true');
+    playing = requestAnimationFrame(step);
+  };
+  play.addEventListener('click', () => (playing === null ? start() : pause()));
+
+  links.add({
+    keys: Object.keys(DEFAULTS),
+    check: (key, text) => (valid[key](parseNumber(text)) ? '' : limits[key]),
+    reset() {
+      pause();
+      module._webResetScenes();
+      Object.assign(values, DEFAULTS);
+      for (const key of Object.keys(DEFAULTS)) show(key);
+    },
+    apply(given, ignore) {
+      for (const [key, texts] of given) {
+        for (const text of texts) if (!set(key, parseNumber(text))) ignore(key, text, limits[key]);
+      }
+    },
+    write(q) {
+      const mine = CONE_DEMOS.includes(q.demo) ? ['ray'] : q.demo === THOMAS_DEMO ? ['orbit', 'sides'] : [];
+      return mine.filter((key) => values[key] !== DEFAULTS[key]).map((key) => `${key}=${linkNumber(values[key])}`);
+    },
+  });
+
+  // after every frame: the scene's block and paragraph follow the demonstration
+  const refresh = (q) => {
+    const cones = CONE_DEMOS.includes(q.demo);
+    const thomas = q.demo === THOMAS_DEMO;
+    if (section.hidden === (cones || thomas)) section.hidden = !(cones || thomas);
+    if (blocks.cones.hidden === cones) blocks.cones.hidden = !cones;
+    if (blocks.thomas.hidden === thomas) blocks.thomas.hidden = !thomas;
+    if (!thomas) pause();
+    const text = SEE[q.demo] || '';
+    if (see.textContent !== text) see.textContent = text;
+  };
+  return { refresh, playing: () => playing !== null };
+}
