@@ -78,15 +78,6 @@ void drawMotionArrow() {
 // own frame, drawn through the boost by the caller
 void drawBoostedCone(bool future) {
     const double motion = ownMotionDegrees(boostMatrix);
-    glLineWidth(worldLineWidth);
-    setSceneColour(worldLineColour);
-    glBegin(GL_LINES);
-    {
-        sceneVertex({0.0, 0.0, worldLineFrom});
-        sceneVertex({0.0, 0.0, worldLineTo});
-    }
-    glEnd();
-
     glLineWidth(rulingWidth);
     glBegin(GL_LINES);
     {
@@ -109,9 +100,16 @@ void drawBoostedCone(bool future) {
     }
     glEnd();
 
-    // the probe over everything, wherever it points
+    glLineWidth(worldLineWidth);
+    setSceneColour(worldLineColour);
+    glBegin(GL_LINES);
+    {
+        sceneVertex({0.0, 0.0, worldLineFrom});
+        sceneVertex({0.0, 0.0, worldLineTo});
+    }
+    glEnd();
+
     const SpacetimeVector probe = tip(future, motion, probeRayDegrees);
-    glDisable(GL_DEPTH_TEST);
     setSceneColour(probeColour);
     glLineWidth(probeWidth);
     glBegin(GL_LINES);
@@ -125,11 +123,13 @@ void drawBoostedCone(bool future) {
     sceneVertex(probe);
     glEnd();
     glPointSize(1.0f);
-    glEnable(GL_DEPTH_TEST);
 }
 
+// Lines only, painted in order (no depth test): what is drawn later lies on
+// top, the same on every rasteriser, and the probe over everything.
 void drawConeScene(bool future) {
     glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
     glPushMatrix();
     {
         applySceneView(future ? upwardConeDrop : downwardConeDrop);
@@ -147,6 +147,7 @@ void drawConeScene(bool future) {
     }
     glPopMatrix();
     glLineWidth(1.0f);
+    glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
 }
 } // namespace

@@ -140,8 +140,10 @@ double orbitRadius(double speed) {
     return speed * orbitPeriod / (2.0 * pi);
 }
 
+// Lines and points painted in order (no depth test): the gyroscope now on top.
 void drawThomasPrecessionScene() {
     glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
     glPushMatrix();
     {
         glTranslated(helixEyeX, 0.0, 0.0);
@@ -162,5 +164,6 @@ void drawThomasPrecessionScene() {
     glPopMatrix();
     glPointSize(1.0f);
     glLineWidth(1.0f);
+    glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
 }

@@ -20,8 +20,8 @@ const SEE = {
   7: 'A gyroscope carried counter-clockwise round a circle keeps its spin (magenta) at right angles to its '
     + 'world line, yet after one orbit it points elsewhere than the spin that does not precess (grey): turned '
     + 'against the orbit by 360 (γ − 1) degrees. The bowl is the hyperboloid of 4-velocities with the orbit’s '
-    + 'ring on it; a drag boosts the picture and rolls the ball. Drag the pointer round a circle about 100 v '
-    + 'pixels across, γ times round: the picture comes back to rest turned by about the Thomas angle, which the '
+    + 'ring on it; a drag boosts the picture and rolls the ball. Drag the pointer round a circle of radius about '
+    + '100 v pixels, γ times round: the picture comes back to rest turned by about the Thomas angle, which the '
     + 'Thomas–Wigner readout shows.',
 };
 

@@ -16,7 +16,7 @@ const TRIP_SECONDS = 6; // Play takes the whole trip in this long
 export function attachTwins(module, links, readouts) {
   const section = document.getElementById('twins');
   const tauInputs = [...document.querySelectorAll('input[data-control="tau"]')];
-  const play = document.querySelector('button[data-control="play"]');
+  const play = section.querySelector('button[data-control="play"]');
   const signals = document.querySelector('input[data-control="signals"]');
   const interval = document.querySelector('input[data-control="signal-interval"]');
   const ride = document.querySelector('input[data-control="ride"]');

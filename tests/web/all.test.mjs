@@ -1,7 +1,7 @@
 // Every test of the web page in one process, side by side in two headless
 // Chromiums: the page as a user meets it, the teaching panel, the classroom
 // (screens, mixed input, keyboard, colours, speech), two frames and events,
-// the twins in time, lessons, and the cross-check with the desktop program.
+// the twins in time, lessons, the 3D scenes, and the cross-check with the desktop program.
 // node --test all.test.mjs (ctest's "web" runs it).
 import { describe, after } from 'node:test';
 import { closeSharedBrowser } from './browser.mjs';
@@ -16,4 +16,5 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./classroom.test.mjs');
   await import('./frames.test.mjs');
   await import('./lessons.test.mjs');
+  await import('./scenes.test.mjs');
 });

@@ -31,7 +31,7 @@ function timePairs(page, playing = false) {
     };
     // playing: the trip's own Play runs through the demonstration's blocks and
     // pauses for the clear-only ones; otherwise each frame redraws the picture
-    const play = document.querySelector('button[data-control="play"]');
+    const play = document.querySelector('#twins button[data-control="play"]');
     const isPlaying = () => play.textContent === 'Pause';
     const demoFrame = playing ? () => { if (!isPlaying()) play.click(); } : () => window.lorentzDemo.module._webRedraw();
     const quiet = () => { if (playing && isPlaying()) play.click(); };
@@ -90,8 +90,8 @@ const longTasks = await trip.evaluate((limit) => new Promise((done) => {
   new PerformanceObserver((list) => tasks.push(...list.getEntries().map((e) => e.duration)))
     .observe({ type: 'longtask' });
   window.lorentzDemo.module._webSetTau(0);
-  document.querySelector('button[data-control="play"]').click();
-  const wait = () => (document.querySelector('button[data-control="play"]').textContent === 'Play'
+  document.querySelector('#twins button[data-control="play"]').click();
+  const wait = () => (document.querySelector('#twins button[data-control="play"]').textContent === 'Play'
     ? done(tasks.filter((d) => d > limit)) : setTimeout(wait, 100));
   setTimeout(wait, 100);
 }), LONG_TASK_MS);

@@ -26,7 +26,12 @@ const SCRIPTS = {
   'F4 boosted diagonally': ['key:F4', 'drag:1:256,256:300,212:20'],
   'F4 boosted, then rotated': ['key:F4', 'drag:1:256,256:306,256:25', 'drag:3:256,256:286,226:30'],
   'F1 panned and rotated': ['key:F1', 'drag:1+2:256,256:296,236:20', 'drag:3:300,300:330,280:20'],
-  'F5 icosahedron rotated': ['key:F5', 'drag:3:200,256:260,300:30'],
+  'F10 icosahedron rotated': ['key:F10', 'drag:3:200,256:260,300:30'],
+  // the 3D scenes: the desktop draws them with LORENTZ_SCENES=1
+  'F5 cone boosted': { scenes: true, steps: ['key:F5', 'drag:1:230,256:280,256:25'] },
+  'F6 cone boosted diagonally, then rotated': {
+    scenes: true, steps: ['key:F6', 'drag:1:256,256:274,238:12', 'drag:3:256,256:276,236:20'] },
+  'F7 gyroscope boosted': { scenes: true, steps: ['key:F7', 'drag:1:256,256:236,276:15'] },
   // 150 px a move: beta 0.99 each, the rod's world line swings behind the eye
   'F4 flicked hard, then rotated': ['key:F4', 'drag:1:50,256:350,256:2', 'drag:3:256,256:226,296:40'],
   // the page's one-pointer modes against the desktop's buttons
@@ -50,6 +55,7 @@ const SURFACE_RADIUS = 2; // pixels: the patch about a surface pixel
 const PALETTE = {
   red: [255, 0, 0], blue: [0, 0, 255], cyan: [0, 255, 255], black: [0, 0, 0], green: [0, 255, 0],
   teal: [0, 204, 204], orange: [255, 102, 0], scale: [51, 51, 255], grey: [51, 51, 51],
+  magenta: [255, 0, 255], sky: [77, 153, 255], 'dark green': [0, 115, 0], 'mid grey': [128, 128, 128],
 };
 function classify([r, g, b]) {
   if (r > 200 && g > 200 && b > 200) return null;
@@ -124,13 +130,14 @@ function readPpm(path) {
 // One X display: the desktop pictures are taken one at a time, while the
 // page's pictures are drawn beside them.
 let desktopQueue = Promise.resolve();
-function desktopPicture(steps, name) {
+function desktopPicture(steps, name, scenes) {
   const play = process.env.LORENTZ_PLAY, program = process.env.LORENTZ_DEMO_PATH;
   assert.ok(play && program, 'LORENTZ_PLAY and LORENTZ_DEMO_PATH name the desktop tools (ctest sets them)');
   assert.ok(process.env.DISPLAY, 'the desktop program needs an X display');
   const out = join(folder, `${name.replace(/\W+/g, '-')}.ppm`);
   const run = () => new Promise((resolve, reject) => {
-    execFile(play, [program, out, ...steps], { timeout: 60000 }, (error, stdout, stderr) => {
+    const env = { ...process.env, ...(scenes ? { LORENTZ_SCENES: '1' } : {}) };
+    execFile(play, [program, out, ...steps], { timeout: 60000, env }, (error, stdout, stderr) => {
       if (error) reject(new Error(`lorentz-play failed: ${error.message}\n${stderr}`));
       else resolve(readPpm(out));
     });
@@ -165,7 +172,7 @@ describe('desktop and page', { concurrency: true }, () => {
   before(() => {
     folder = mkdtempSync(join(tmpdir(), 'lorentz-crosscheck-'));
     for (const [name, script] of Object.entries(SCRIPTS)) {
-      const picture = desktopPicture(script.desktop || script, name);
+      const picture = desktopPicture(script.desktop || script.steps || script, name, script.scenes);
       picture.catch(() => {}); // reported by its test
       desktopPictures.set(name, picture);
     }
@@ -174,7 +181,7 @@ describe('desktop and page', { concurrency: true }, () => {
 
   for (const [name, script] of Object.entries(SCRIPTS)) {
     test(`desktop and page agree: ${name}`, async (t) => {
-      const [desktopImage, webImage] = await Promise.all([desktopPictures.get(name), webPicture(t, script.web || script)]);
+      const [desktopImage, webImage] = await Promise.all([desktopPictures.get(name), webPicture(t, script.web || script.steps || script)]);
       const desktop = classes(desktopImage), web = classes(webImage);
       const report = [];
       for (const [label, [from, to]] of Object.entries({ 'desktop only': [desktop, web], 'page only': [web, desktop] })) {

@@ -10,7 +10,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { openPage, settle, programReadouts, linkOf } from './browser.mjs';
 
-const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner'];
+const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
+  'thomas-precession'];
 
 async function predict(page, value) {
   await page.$eval('[data-control="lesson-answer"]', (e, v) => { e.value = v; }, String(value));

@@ -40,11 +40,11 @@ describe('the twins in time', { concurrency: true }, () => {
 
   test('Play runs the trip and stops at the reunion', async (t) => {
     const { page } = await openPage(t, TRIP);
-    await page.click('button[data-control="play"]');
+    await page.click('#twins button[data-control="play"]');
     await page.waitForFunction(() => window.lorentzDemo.readouts().travellerTime > 0.2);
     const midway = (await programReadouts(page)).travellerTime;
     assert.ok(midway < 1.6, `tau ${midway}`);
-    await page.waitForFunction(() => document.querySelector('button[data-control="play"]').textContent === 'Play',
+    await page.waitForFunction(() => document.querySelector('#twins button[data-control="play"]').textContent === 'Play',
       { timeout: 15000 });
     const q = await programReadouts(page);
     assertNear(q.travellerTime, 1.6, 'tau at the reunion', 1e-9);

@@ -1,0 +1,103 @@
+// The 3D scenes of F5 to F7 in headless Chromium: links and controls give the
+// closed forms of aberration, Doppler factors and Thomas precession; Play
+// carries the gyroscope round and stops; bad parts are refused with a line;
+// and both scene lessons accept the closed-form answers, step by step.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { openPage, settle, drag, programReadouts, assertNear, linkOf, typeNumber } from './browser.mjs';
+
+const CLOSED_FORMS = {
+  '#demo=5&boosts=0.6,0': { halfAngle: 53.1301, rayAngle: 53.1301, rayDoppler: 1.25 },
+  '#demo=5&boosts=0.8,0': { halfAngle: 36.8699, rayAngle: 36.8699, rayDoppler: 5 / 3 },
+  '#demo=6&boosts=0.6,0': { halfAngle: 53.1301, rayAngle: 126.8699, rayDoppler: 0.8 },
+  '#demo=6&boosts=0.8,0': { rayAngle: 143.1301, rayDoppler: 0.6 },
+  '#demo=6&boosts=0,0.6': { rayAngle: 126.8699, velocityY: 0.6 }, // angles are from the motion, whichever way
+  '#demo=7': { thomasAngle: 90, polygonAngle: 50.7215 },
+  '#demo=7&sides=3': { polygonAngle: 31.2523 },
+  '#demo=7&sides=6': { polygonAngle: 69.8103 },
+  '#demo=7&orbit=0.8': { thomasAngle: 240, polygonAngle: 112.2899 },
+};
+// the lessons' questions in order, answered from the closed forms alone
+const LESSON_ANSWERS = {
+  searchlight: [53.1301, 1.25 * 1.3, 36.8699, 126.8699, 0.8],
+  'thomas-precession': [90, 240, 50.7215, 69.8103],
+};
+
+async function predict(page, value) {
+  await page.$eval('[data-control="lesson-answer"]', (e, v) => { e.value = v; }, String(value));
+  await page.click('[data-control="lesson-check"]');
+  await settle(page);
+  return page.$eval('[data-lesson-verdict]', (e) => e.dataset.correct);
+}
+
+describe('the 3D scenes', { concurrency: true }, () => {
+  test('links give the closed forms of the cones and of Thomas precession', async (t) => {
+    for (const [hash, expected] of Object.entries(CLOSED_FORMS)) {
+      const { page, lines } = await openPage(t, hash);
+      const q = await programReadouts(page);
+      for (const [name, value] of Object.entries(expected)) assertNear(q[name], value, `${hash}: ${name}`, 1e-4);
+      assert.deepEqual(lines.filter((l) => l.startsWith('Link ignored')), [], hash);
+      await page.close();
+    }
+  });
+
+  test('the controls set the probe ray, the orbit speed and the sides, and the link keeps them', async (t) => {
+    const { page } = await openPage(t, '#demo=5&boosts=0.6,0');
+    await typeNumber(page, '#scenes input[data-control="ray-angle"][type="number"]', 60);
+    let q = await programReadouts(page);
+    assertNear(q.rayDoppler, 1.25 * 1.3, 'Doppler of the 60-degree ray');
+    assertNear(q.rayAngle, (Math.acos(1.1 / 1.3) * 180) / Math.PI, 'drawn angle of the 60-degree ray');
+    assert.match(await linkOf(page), /^#demo=5&ray=60$/);
+    assert.equal(await page.$eval('#scene-cones', (e) => e.hidden), false);
+
+    await page.select('#demo-select', '7');
+    await typeNumber(page, '#scenes input[data-control="orbit-speed"][type="number"]', 0.8);
+    await typeNumber(page, '#scenes input[data-control="polygon-sides"]', 4);
+    q = await programReadouts(page);
+    assertNear(q.thomasAngle, 240, 'Thomas angle at 0.8');
+    assertNear(q.polygonAngle, 112.2899, 'square at 0.8');
+    assert.match(await linkOf(page), /^#demo=7&orbit=0\.8$/);
+    await typeNumber(page, '#scenes input[data-control="polygon-sides"]', 13); // refused: the field shows 4 again
+    assert.equal(await page.$eval('#scenes input[data-control="polygon-sides"]', (e) => e.value), '4');
+  });
+
+  test('Play carries the gyroscope once round and stops', async (t) => {
+    const { page } = await openPage(t, '#demo=7');
+    await page.click('#scenes button[data-control="play"]');
+    await page.waitForFunction(() => {
+      const share = window.lorentzDemo.readouts().orbitShare;
+      return share > 0 && share < 1;
+    });
+    await page.waitForFunction(() => document.querySelector('#scenes button[data-control="play"]').textContent === 'Play',
+      { timeout: 20000 });
+    assert.equal((await programReadouts(page)).orbitShare, 1);
+  });
+
+  test('a drag boosts the cone as in F4; bad parts are refused; the picker names the scenes', async (t) => {
+    const { page, lines } = await openPage(t, '#demo=5&ray=400&orbit=1.2&sides=2.5');
+    assert.equal(lines.filter((l) => l.startsWith('Link ignored')).length, 3, lines.join('\n'));
+    await drag(page, [1], 256, 256, 306, 256, 25);
+    const q = await programReadouts(page);
+    assert.ok(q.velocityX > 0.3 && Math.abs(q.velocityY) < 1e-9, `velocity ${q.velocityX}, ${q.velocityY}`);
+    assertNear(q.rayAngle, (Math.acos(q.velocity) * 180) / Math.PI, 'the 90-degree ray at acos v', 1e-9);
+    const options = await page.$$eval('#demo-select option', (os) => os.map((o) => o.textContent));
+    assert.deepEqual(options.slice(4, 7), ['F5: 3D: Upward Cone warp', 'F6: 3D: Downward Cone warp',
+      'F7: 3D: Thomas precession/rolling ball']);
+    assert.match(options[9], /icosahedron/);
+  });
+
+  for (const [id, answers] of Object.entries(LESSON_ANSWERS)) {
+    test(`the lesson ${id} takes the closed-form answers`, async (t) => {
+      const { page } = await openPage(t, `#lesson=${id}`);
+      for (const [i, answer] of answers.entries()) {
+        if (i > 0) {
+          await page.click('[data-control="lesson-next"]');
+          await settle(page);
+        }
+        assert.equal(await page.$eval('#lesson-question', (e) => e.hidden), false, `${id}: step ${i + 1} asks`);
+        assert.equal(await predict(page, answer.toFixed(4)), 'true', `${id}: step ${i + 1}, ${answer}`);
+      }
+      assert.equal(await page.$eval('[data-control="lesson-next"]', (e) => e.disabled), true, `${id}: no more steps`);
+    });
+  }
+});
