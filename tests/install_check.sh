@@ -26,7 +26,7 @@ MANWIDTH=80 man -l "$prefix/$man" 2>/dev/null | grep -q "lorentz-demo - interact
 report=$(desktop-file-validate "$prefix/share/applications/lorentz-demo.desktop" 2>&1) \
     || { echo "$report"; exit 1; }
 [ -z "$report" ] || { echo "$report"; exit 1; }
-grep -qx "Exec=lorentz-demo" "$prefix/share/applications/lorentz-demo.desktop"
+grep -qx "Exec=env LORENTZ_SCENES=1 lorentz-demo" "$prefix/share/applications/lorentz-demo.desktop"
 grep -qx "Icon=lorentz-demo" "$prefix/share/applications/lorentz-demo.desktop"
 grep -qx "Categories=Education;Physics;" "$prefix/share/applications/lorentz-demo.desktop"
 

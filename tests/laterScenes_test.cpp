@@ -99,11 +99,11 @@ TEST_F(LaterScenes, TipsAndTheGyroscopeWhereTheClosedFormsPutThem) {
     selectDemo(demoThomasPrecession);
     drawFrame();
     const double r = defaultOrbitSpeed * 3.0 / (2.0 * pi);
-    const Pixel start = project({r, 0.0, -1.5}, helixEyeX, 0.0, 1.0);
+    const Pixel start = project({r, 0.0, -1.5}, helixEyeX, helixEyeDropY, 1.0);
     EXPECT_TRUE(colourNear(start.x, start.y, 2, black)) << start.x << "," << start.y;
     // half round: at (-r, 0, 0)
     gyroscopeOrbitShare = 0.5;
     drawFrame();
-    const Pixel half = project({-r, 0.0, 0.0}, helixEyeX, 0.0, 1.0);
+    const Pixel half = project({-r, 0.0, 0.0}, helixEyeX, helixEyeDropY, 1.0);
     EXPECT_TRUE(colourNear(half.x, half.y, 2, black)) << half.x << "," << half.y;
 }

@@ -13,7 +13,7 @@
 namespace {
 const int side = 512;
 const Pixel red{255, 0, 0}, cyan{0, 255, 255}, black{0, 0, 0}, green{0, 255, 0}, teal{0, 204, 204},
-    orange{255, 102, 0}, white{255, 255, 255};
+    orange{255, 102, 0}, white{255, 255, 255}, darkGreen{0, 115, 0};
 
 double composed(int n, double beta) {
     return std::tanh(n * std::atanh(beta));
@@ -72,6 +72,13 @@ TEST_F(Tour, EveryPictureShowsItsPhysics) {
         {"f4-searchlight-diagonal.png", {}},
         {"f4-searchlight-rotated.png", {}},
         {"f5-default-object.png", {{0, 0, Pixel{-1, -1, -1}, 0}}},
+        // the scenes' run: the cones' apex on the source's (observer's) world line
+        {"f5-upward-cone-rest.png", {{0, -0.9, darkGreen, 2}}},
+        {"f5-upward-cone-v0.46.png", {{0, -0.9, darkGreen, 2}}},
+        {"f6-downward-cone-rest.png", {{0, 0.9, darkGreen, 2}}},
+        {"f6-downward-cone-v0.46.png", {{0, 0.9, darkGreen, 2}}},
+        {"f7-thomas-precession-rest.png", {}},
+        {"f7-thomas-precession-v0.46.png", {}},
     };
     for (const Expected& e : gallery) {
         Image image;
@@ -122,4 +129,7 @@ TEST_F(Tour, IndexNamesEveryPictureWithItsNumbers) {
     EXPECT_NE(text.find("turnaround (0.6, 1.0): home twin 2.000, traveller 1.600"),
               std::string::npos);
     EXPECT_NE(text.find("ends cross t = 0 at x = ±0.844"), std::string::npos) << text;
+    // the scenes' run: acos 0.4636 = 62.4 degrees, 1 / gamma = 0.886
+    EXPECT_NE(text.find("half the light within 62.4°"), std::string::npos) << text;
+    EXPECT_NE(text.find("came from 117.6°, seen at 1/γ = 0.886"), std::string::npos) << text;
 }

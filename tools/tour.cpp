@@ -1,13 +1,15 @@
 // Picture tour: runs the real demo on the current X display and drives it with
 // XTest as a user would, saving a PNG of every demonstration (at rest, boosted,
 // rotated, with the turnaround moved), an index.md that names the gestures and
-// the physics numbers of each picture, and the desktop icon.
+// the physics numbers of each picture, and the desktop icon; then the 3D scenes
+// of F5 to F7, from a second run with LORENTZ_SCENES=1.
 //   usage: lorentz-tour PROGRAM OUTPUT_DIRECTORY
 #include "xdriver.h"
 
 #include <X11/keysym.h>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -122,10 +124,87 @@ std::vector<Shot> tour() {
     };
 }
 
-int fail(DemoSession& s, const std::string& why) {
-    std::fprintf(stderr, "lorentz-tour: %s\n", why.c_str());
+// the scenes of F5 to F7, at rest and boosted along +x by 5 motion events of 10 px
+std::vector<Shot> sceneTour() {
+    const double v = composed(5, 0.1), g = gammaOf(v);
+    const double degrees = 180.0 / std::acos(-1.0);
+    const std::string boost = "left drag to the right, 5 motion events of 10 px";
+    return {
+        {"f5-upward-cone-rest.png", "F5: 3D: Upward Cone warp", "F5",
+         [] { return std::string("the flash's 24 rulings evenly spread; all tips at height 1"); },
+         [](DemoSession& s) { tapKey(s, XK_F5); }},
+        {"f5-upward-cone-v0.46.png", "F5: 3D: Upward Cone warp", boost,
+         [=] {
+             return "v = " + fixed(v) + ": half the light within " +
+                    fixed(std::acos(v) * degrees, 1) +
+                    "°; the sideways ray's tip at γ = " + fixed(g);
+         },
+         [](DemoSession& s) { dragSteps(s, {1}, 5, 10, 0); }},
+        {"f6-downward-cone-rest.png", "F6: 3D: Downward Cone warp", "F6",
+         [] { return std::string("the light reaching the observer, evenly spread in its sky"); },
+         [](DemoSession& s) { tapKey(s, XK_F6); }},
+        {"f6-downward-cone-v0.46.png", "F6: 3D: Downward Cone warp", boost,
+         [=] {
+             return "v = " + fixed(v) + ": the ray seen sideways came from " +
+                    fixed(180.0 - std::acos(v) * degrees, 1) + "°, seen at 1/γ = " + fixed(1.0 / g);
+         },
+         [](DemoSession& s) { dragSteps(s, {1}, 5, 10, 0); }},
+        {"f7-thomas-precession-rest.png", "F7: 3D: Thomas precession/rolling ball", "F7",
+         [] {
+             return std::string("orbit at 0.6: the spin comes back turned by 360 (γ − 1) = 90°");
+         },
+         [](DemoSession& s) { tapKey(s, XK_F7); }},
+        {"f7-thomas-precession-v0.46.png", "F7: 3D: Thomas precession/rolling ball", boost,
+         [=] { return "v = " + fixed(v) + ": the world line leans, the ball rolls along itself"; },
+         [](DemoSession& s) { dragSteps(s, {1}, 5, 10, 0); }},
+    };
+}
+
+// Takes every shot into out and its row into index; "" or what went wrong.
+std::string takeShots(DemoSession& s, const std::vector<Shot>& shots, const std::string& out,
+                      std::ofstream& index, Image& iconSource) {
+    for (const Shot& shot : shots) {
+        shot.act(s);
+        settle(s, 200);
+        const Image picture = grabSettled(s);
+        if (picture.width != windowSide || picture.height != windowSide) {
+            return shot.file + ": the window is " + std::to_string(picture.width) + "x" +
+                   std::to_string(picture.height);
+        }
+        if (isBlank(picture)) {
+            return shot.file + " came out blank";
+        }
+        if (!writePng(out + "/" + shot.file, picture)) {
+            return "cannot write " + out + "/" + shot.file;
+        }
+        index << "| ![" << shot.file << "](" << shot.file << ") | " << shot.demo << " | "
+              << shot.gestures << " | " << shot.physics() << " |\n";
+        std::printf("%s\n", shot.file.c_str());
+        if (shot.file == "f3-twin-paradox-turnaround.png") {
+            iconSource = picture;
+        }
+    }
+    return "";
+}
+
+// The program started, its shots taken, then q: it must exit with status 0.
+std::string runTour(const std::string& program, const std::vector<Shot>& shots,
+                    const std::string& out, std::ofstream& index, Image& iconSource) {
+    DemoSession s;
+    std::string error;
+    if (!startDemo(s, program, {}, error) ||
+        !(error = takeShots(s, shots, out, index, iconSource)).empty()) {
+        stopDemo(s);
+        return error;
+    }
+    tapKey(s, XK_q);
+    if (!waitForExit(s, exitTimeoutMs)) {
+        error = "the demo did not exit after q";
+    } else if (s.exitStatus != 0) {
+        error = "the demo exited with status " + std::to_string(s.exitStatus);
+    }
     stopDemo(s);
-    return 1;
+    return error;
 }
 } // namespace
 
@@ -138,47 +217,22 @@ int main(int argc, char** argv) {
     const std::string out = argv[2];
     mkdir(out.c_str(), 0755);
 
-    DemoSession s;
-    std::string error;
-    if (!startDemo(s, program, {}, error)) {
-        return fail(s, error);
-    }
     std::ofstream index(out + "/index.md");
     index << "# Gallery of the Lorentz transformation demo\n\n"
           << "| Picture | Demonstration | Gestures | Physics |\n|---|---|---|---|\n";
     Image iconSource;
-    for (const Shot& shot : tour()) {
-        shot.act(s);
-        settle(s, 200);
-        const Image picture = grabSettled(s);
-        if (picture.width != windowSide || picture.height != windowSide) {
-            return fail(s, shot.file + ": the window is " + std::to_string(picture.width) + "x" +
-                               std::to_string(picture.height));
-        }
-        if (isBlank(picture)) {
-            return fail(s, shot.file + " came out blank");
-        }
-        if (!writePng(out + "/" + shot.file, picture)) {
-            return fail(s, "cannot write " + out + "/" + shot.file);
-        }
-        index << "| ![" << shot.file << "](" << shot.file << ") | " << shot.demo << " | "
-              << shot.gestures << " | " << shot.physics() << " |\n";
-        std::printf("%s\n", shot.file.c_str());
-        if (shot.file == "f3-twin-paradox-turnaround.png") {
-            iconSource = picture;
-        }
+    unsetenv("LORENTZ_SCENES");
+    std::string error = runTour(program, tour(), out, index, iconSource);
+    if (error.empty() && !writePng(out + "/" + iconName, halved(iconSource))) {
+        error = "cannot write the icon";
     }
-    if (!writePng(out + "/" + iconName, halved(iconSource))) {
-        return fail(s, "cannot write the icon");
+    if (error.empty()) {
+        setenv("LORENTZ_SCENES", "1", 1);
+        error = runTour(program, sceneTour(), out, index, iconSource);
     }
-
-    tapKey(s, XK_q);
-    if (!waitForExit(s, exitTimeoutMs)) {
-        return fail(s, "the demo did not exit after q");
+    if (!error.empty()) {
+        std::fprintf(stderr, "lorentz-tour: %s\n", error.c_str());
+        return 1;
     }
-    if (s.exitStatus != 0) {
-        return fail(s, "the demo exited with status " + std::to_string(s.exitStatus));
-    }
-    stopDemo(s);
     return index.good() ? 0 : 1;
 }

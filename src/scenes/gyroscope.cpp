@@ -147,7 +147,7 @@ void drawThomasPrecessionScene() {
     glPushMatrix();
     {
         glTranslated(helixEyeX, 0.0, 0.0);
-        applySceneView(0.0);
+        applySceneView(helixEyeDropY);
         glMultMatrixd(boostMatrix.m);
         drawHelix();
     }

@@ -6,9 +6,10 @@ const double orbitStartTime = -1.5;
 const int spinArrowCount = 13;     // every twelfth of the orbit, first and last at one place
 const double spinArrowScale = 0.5; // unit spin 4-vectors drawn half as long
 const double helixEyeX = -1.1;     // the world line left, the ball right
-const double ballEyeX = 1.0;
+const double helixEyeDropY = -0.2;
+const double ballEyeX = 0.9;
 const double ballEyeDropY = -0.7;
-const double ballScale = 0.5; // the unit hyperboloid drawn at this size
+const double ballScale = 0.45; // the unit hyperboloid drawn at this size
 
 // The orbit's radius at speed u: one orbit in orbitPeriod.
 double orbitRadius(double speed);
