@@ -3,6 +3,7 @@
 // long random drags, then Google Benchmark timings of every demonstration's
 // frame against a bare clear + swap frame at 512x512 and 1920x1080 (printed
 // as ratios), of one motion event per gesture, and of the boost math.
+#include "app/sceneSettings.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "input/mouse.h"
@@ -18,6 +19,7 @@
 #include <random>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -108,12 +110,14 @@ void bareFrame(benchmark::State& state) {
 void demoFrame(benchmark::State& state) {
     setWindowSize(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
     currentDemo = static_cast<int>(state.range(0));
+    scenesShown = state.range(3) != 0;
     makeBoostX(0.3, lorentzFactor(0.3), boostMatrix);
     for (auto _ : state) {
         onDisplay();
         glFinish();
     }
     resetView();
+    scenesShown = false;
 }
 
 // one motion event of a gesture, back and forth so that nothing accumulates
@@ -175,14 +179,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
 };
 
+// each demonstration's frame; 5 to 7 also with their 3D scenes (LORENTZ_SCENES=1)
+const std::pair<int, int> frameDemos[] = {{1, 0}, {2, 0}, {3, 0}, {4, 0},
+                                          {5, 0}, {5, 1}, {6, 1}, {7, 1}};
+
 void registerBenchmarks() {
     for (const auto& size : frameSizes) {
         benchmark::RegisterBenchmark("frame/bare", bareFrame)
             ->Args({size[0], size[1]})
             ->Unit(benchmark::kMicrosecond);
-        for (int demo : {1, 2, 3, 4, 5}) {
+        for (const auto& [demo, scenes] : frameDemos) {
             benchmark::RegisterBenchmark("frame/demo", demoFrame)
-                ->Args({demo, size[0], size[1]})
+                ->Args({demo, size[0], size[1], scenes})
                 ->Unit(benchmark::kMicrosecond);
         }
     }
@@ -209,11 +217,13 @@ void printRatios(const RatioReporter& reporter) {
         if (bare == reporter.meanNs.end()) {
             continue;
         }
-        for (int demo : {1, 2, 3, 4, 5}) {
-            const auto it = reporter.meanNs.find("frame/demo/" + std::to_string(demo) + suffix);
+        for (const auto& [demo, scenes] : frameDemos) {
+            const auto it = reporter.meanNs.find("frame/demo/" + std::to_string(demo) + suffix +
+                                                 "/" + std::to_string(scenes));
             if (it != reporter.meanNs.end()) {
                 const double ratio = it->second / bare->second;
-                std::printf("  %4dx%-4d demo %d: %6.2fx %s\n", size[0], size[1], demo, ratio,
+                std::printf("  %4dx%-4d demo %d%s: %6.2fx %s\n", size[0], size[1], demo,
+                            scenes ? " (scene)" : "", ratio,
                             ratio <= frameRatioGoal ? "" : "(over the goal)");
             }
         }

@@ -1,7 +1,8 @@
 // The scenes of F5 to F7 on a real GL window: off by default, where every
 // later demonstration draws the same icosahedron as before, pixel for pixel;
 // with the switch on, the probe rays' tips and the gyroscope where the closed
-// forms put them, drawn with the same view constants as the scenes.
+// forms put them, drawn with the same view constants as the scenes; and the
+// switch itself, read from the environment.
 #include "glHarness.h"
 
 #include "app/keyboard.h"
@@ -13,12 +14,13 @@
 #include "scenes/sceneView.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 const int side = 512;
 const double pi = 3.14159265358979323846;
-const Rgb magenta{255, 0, 255}, black{0, 0, 0};
+const Rgb magenta{255, 0, 255}, black{0, 0, 0}, darkGreen{0, 115, 0};
 
 std::vector<unsigned char> framePixels() {
     drawFrame();
@@ -101,9 +103,36 @@ TEST_F(LaterScenes, TipsAndTheGyroscopeWhereTheClosedFormsPutThem) {
     const double r = defaultOrbitSpeed * 3.0 / (2.0 * pi);
     const Pixel start = project({r, 0.0, -1.5}, helixEyeX, helixEyeDropY, 1.0);
     EXPECT_TRUE(colourNear(start.x, start.y, 2, black)) << start.x << "," << start.y;
+    // an eighth round, between two arrows: the world line at 45 degrees
+    const Pixel eighth = project({r * std::sqrt(0.5), r * std::sqrt(0.5), -1.5 + 3.0 / 8.0},
+                                 helixEyeX, helixEyeDropY, 1.0);
+    EXPECT_TRUE(colourNear(eighth.x, eighth.y, 2, darkGreen)) << eighth.x << "," << eighth.y;
     // half round: at (-r, 0, 0)
     gyroscopeOrbitShare = 0.5;
     drawFrame();
     const Pixel half = project({-r, 0.0, 0.0}, helixEyeX, helixEyeDropY, 1.0);
     EXPECT_TRUE(colourNear(half.x, half.y, 2, black)) << half.x << "," << half.y;
+}
+
+TEST(ScenesSwitch, OnlyLorentzScenesOneTurnsTheScenesOn) {
+    const struct {
+        const char* value; // nullptr: unset
+        bool shown;
+    } cases[] = {{nullptr, false}, {"1", true},    {"0", false},
+                 {"", false},      {"yes", false}, {"10", false}};
+    for (const auto& c : cases) {
+        if (c.value) {
+            setenv("LORENTZ_SCENES", c.value, 1);
+        } else {
+            unsetenv("LORENTZ_SCENES");
+        }
+        scenesShown = !c.shown;
+        readScenesSwitch();
+        EXPECT_EQ(scenesShown, c.shown) << (c.value ? c.value : "unset");
+        EXPECT_EQ(hasSceneOfItsOwn(demoThomasPrecession), c.shown);
+        EXPECT_EQ(boostsInThreeDimensions(demoUpwardCone), c.shown);
+        EXPECT_FALSE(hasSceneOfItsOwn(8)); // F8 on: the icosahedron still
+    }
+    unsetenv("LORENTZ_SCENES");
+    scenesShown = false;
 }

@@ -40,10 +40,15 @@ Gyroscope gyroscopeAt(double speed, double radius, double time) {
     const double nx = -std::sin(phase);         // counter-clockwise
     const double ny = std::cos(phase);
     Gyroscope g;
-    g.event = {radius * std::cos(phase), radius * std::sin(phase), time};
+    g.event = orbitEvent(speed, radius, time);
     g.velocity = {gamma * speed * nx, gamma * speed * ny, gamma};
     g.turnDegrees = -(gamma - 1.0) * phase / radiansPerDegree;
     g.spin = boostedDirection(g.turnDegrees * radiansPerDegree, nx, ny, speed, gamma);
     g.reference = boostedDirection(0.0, nx, ny, speed, gamma);
     return g;
+}
+
+SpacetimeVector orbitEvent(double speed, double radius, double time) {
+    const double phase = speed / radius * time;
+    return {radius * std::cos(phase), radius * std::sin(phase), time};
 }

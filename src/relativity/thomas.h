@@ -23,3 +23,6 @@ struct Gyroscope {
     double turnDegrees;        // spin from reference, in the rest frame: -(gamma - 1) w t
 };
 Gyroscope gyroscopeAt(double speed, double radius, double time);
+
+// Its event alone: (r cos wt, r sin wt, t).
+SpacetimeVector orbitEvent(double speed, double radius, double time);

@@ -16,10 +16,10 @@
 
 namespace {
 const double pi = 3.14159265358979323846;
-const int helixPoints = 97;
-const int meshRings = 6;      // circles of equal rapidity
-const int meshMeridians = 16; // lines of equal direction
-const int meshSteps = 24;     // points along a meridian, and per quarter ring
+const int helixPoints = 49;
+const int meshRings = 4;     // circles of equal rapidity, a divisor of meshSteps
+const int meshMeridians = 8; // lines of equal direction, a divisor of 4 meshSteps
+const int meshSteps = 12;    // points along a meridian, and per quarter ring
 const double leastMeshRapidity = 1.2;
 const double meshRapidityBeyondOrbit = 0.3;
 const GLfloat worldLineWidth = 3.0f;
@@ -48,91 +48,160 @@ Gyroscope onHelix(double elapsed) {
     return g;
 }
 
-void drawArrow(const SpacetimeVector& from, const SpacetimeVector& arrow) {
-    glBegin(GL_LINES);
-    {
-        sceneVertex(from);
-        sceneVertex(along(from, arrow));
-    }
-    glEnd();
-    glBegin(GL_POINTS);
+// an arrow as a segment, its tip as a point; within glBegin(GL_LINES) and
+// glBegin(GL_POINTS) in turn, so that all arrows cost two draws
+void arrowSegment(const SpacetimeVector& from, const SpacetimeVector& arrow) {
+    sceneVertex(from);
     sceneVertex(along(from, arrow));
-    glEnd();
 }
 
-void drawHelix() {
+// the world line, the spin arrows beside the arrows that do not precess, and
+// the spin now, as lines
+void drawHelixLines() {
     glLineWidth(worldLineWidth);
     setSceneColour(worldLineColour);
     glBegin(GL_LINE_STRIP);
     {
         for (int i = 0; i < helixPoints; ++i) {
-            sceneVertex(onHelix(orbitPeriod * i / (helixPoints - 1)).event);
+            SpacetimeVector event = orbitEvent(orbitSpeed, orbitRadius(orbitSpeed),
+                                               orbitPeriod * i / (helixPoints - 1));
+            event.t += orbitStartTime;
+            sceneVertex(event);
         }
     }
     glEnd();
     glLineWidth(arrowWidth);
-    glPointSize(arrowTipSize);
-    for (int i = 0; i < spinArrowCount; ++i) {
-        const Gyroscope g = onHelix(orbitPeriod * i / (spinArrowCount - 1));
-        setSceneColour(referenceColour);
-        drawArrow(g.event, g.reference);
-        setSceneColour(spinColour);
-        drawArrow(g.event, g.spin);
+    glBegin(GL_LINES);
+    {
+        for (int i = 0; i < spinArrowCount; ++i) {
+            const Gyroscope g = onHelix(orbitPeriod * i / (spinArrowCount - 1));
+            setSceneColour(referenceColour);
+            arrowSegment(g.event, g.reference);
+            setSceneColour(spinColour);
+            arrowSegment(g.event, g.spin);
+        }
     }
+    glEnd();
     const Gyroscope now = onHelix(orbitPeriod * gyroscopeOrbitShare);
     glLineWidth(nowArrowWidth);
     setSceneColour(nowColour);
-    drawArrow(now.event, now.spin);
-    glPointSize(markSize);
-    glBegin(GL_POINTS);
-    sceneVertex(now.event);
+    glBegin(GL_LINES);
+    arrowSegment(now.event, now.spin);
     glEnd();
 }
 
-SpacetimeVector onHyperboloid(double rapidity, double radians) {
-    const double r = std::sinh(rapidity);
-    return {r * std::cos(radians), r * std::sin(radians), std::cosh(rapidity)};
+// the arrows' tips (points of one size make one draw)
+void drawArrowTips() {
+    glBegin(GL_POINTS);
+    {
+        for (int i = 0; i < spinArrowCount; ++i) {
+            const Gyroscope g = onHelix(orbitPeriod * i / (spinArrowCount - 1));
+            setSceneColour(referenceColour);
+            sceneVertex(along(g.event, g.reference));
+            setSceneColour(spinColour);
+            sceneVertex(along(g.event, g.spin));
+        }
+    }
+    glEnd();
 }
 
-void drawBall() {
+void drawGyroscopeNow() {
+    const Gyroscope now = onHelix(orbitPeriod * gyroscopeOrbitShare);
+    setSceneColour(nowColour);
+    glBegin(GL_POINTS);
+    {
+        sceneVertex(now.event);
+        sceneVertex(along(now.event, now.spin));
+    }
+    glEnd();
+}
+
+void drawVelocityNow() {
+    setSceneColour(nowColour);
+    glBegin(GL_POINTS);
+    sceneVertex(onHelix(orbitPeriod * gyroscopeOrbitShare).velocity);
+    glEnd();
+}
+
+// The mesh's points, ring by ring (rapidity top k / meshSteps) and direction by
+// direction, worked out once a frame: the trigonometry costs more than the drawing.
+void drawBallLines() {
     const double orbitRapidity = std::atanh(orbitSpeed);
     const double top = std::max(leastMeshRapidity, orbitRapidity + meshRapidityBeyondOrbit);
+    const int directions = 4 * meshSteps;
+    double cosines[directions + 1], sines[directions + 1];
+    for (int i = 0; i <= directions; ++i) {
+        cosines[i] = std::cos(2.0 * pi * i / directions);
+        sines[i] = std::sin(2.0 * pi * i / directions);
+    }
+    double radii[meshSteps + 1], heights[meshSteps + 1];
+    for (int k = 0; k <= meshSteps; ++k) {
+        radii[k] = std::sinh(top * k / meshSteps);
+        heights[k] = std::cosh(top * k / meshSteps);
+    }
+    auto meshVertex = [&](int k, int i) {
+        sceneVertex({radii[k] * cosines[i], radii[k] * sines[i], heights[k]});
+    };
+    const int ringEvery = meshSteps / meshRings;
+    const int meridianEvery = directions / meshMeridians;
     glLineWidth(1.0f);
     setSceneColour(ballColour);
-    for (int ring = 1; ring <= meshRings; ++ring) {
+    for (int k = ringEvery; k <= meshSteps; k += ringEvery) {
         glBegin(GL_LINE_LOOP);
         {
-            for (int i = 0; i < 4 * meshSteps; ++i) {
-                sceneVertex(onHyperboloid(top * ring / meshRings, pi * i / (2 * meshSteps)));
+            for (int i = 0; i < directions; ++i) {
+                meshVertex(k, i);
             }
         }
         glEnd();
     }
-    for (int m = 0; m < meshMeridians; ++m) {
+    for (int i = 0; i < directions; i += meridianEvery) {
         glBegin(GL_LINE_STRIP);
         {
-            for (int i = 0; i <= meshSteps; ++i) {
-                sceneVertex(onHyperboloid(top * i / meshSteps, 2.0 * pi * m / meshMeridians));
+            for (int k = 0; k <= meshSteps; ++k) {
+                meshVertex(k, i);
             }
         }
         glEnd();
     }
-    // the orbit's 4-velocities, and the gyroscope's now
+    // the orbit's 4-velocities, gamma (u cos, u sin, 1), and the gyroscope's now
+    const double ringRadius = std::sinh(orbitRapidity), ringHeight = std::cosh(orbitRapidity);
     glLineWidth(ringWidth);
     setSceneColour(ringColour);
     glBegin(GL_LINE_LOOP);
     {
-        for (int i = 0; i < 4 * meshSteps; ++i) {
-            sceneVertex(onHyperboloid(orbitRapidity, pi * i / (2 * meshSteps)));
+        for (int i = 0; i < directions; ++i) {
+            sceneVertex({ringRadius * cosines[i], ringRadius * sines[i], ringHeight});
         }
     }
     glEnd();
-    const Gyroscope now = onHelix(orbitPeriod * gyroscopeOrbitShare);
-    setSceneColour(nowColour);
-    glPointSize(markSize);
-    glBegin(GL_POINTS);
-    sceneVertex(now.velocity);
-    glEnd();
+}
+
+// draw() in the world line's frame: left, tilted, through the boost
+void inHelixFrame(void (*draw)()) {
+    glPushMatrix();
+    {
+        glTranslated(helixEyeX, 0.0, 0.0);
+        applySceneView(helixEyeDropY);
+        glMultMatrixd(boostMatrix.m);
+        draw();
+    }
+    glPopMatrix();
+}
+
+// draw() in the ball's frame: right, tilted, scaled, its apex (rest) at the
+// pivot, through the boost
+void inBallFrame(void (*draw)()) {
+    glPushMatrix();
+    {
+        glTranslated(ballEyeX, 0.0, 0.0);
+        applySceneView(ballEyeDropY);
+        glScalef(ballScale, ballScale, ballScale);
+        glTranslated(0.0, 0.0, -1.0);
+        glMultMatrixd(boostMatrix.m);
+        draw();
+    }
+    glPopMatrix();
 }
 } // namespace
 
@@ -140,28 +209,18 @@ double orbitRadius(double speed) {
     return speed * orbitPeriod / (2.0 * pi);
 }
 
-// Lines and points painted in order (no depth test): the gyroscope now on top.
+// Lines, then points, painted in order (no depth test): the gyroscope now on
+// top. Grouped so that the page's GL layer sends few batches.
 void drawThomasPrecessionScene() {
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    glPushMatrix();
-    {
-        glTranslated(helixEyeX, 0.0, 0.0);
-        applySceneView(helixEyeDropY);
-        glMultMatrixd(boostMatrix.m);
-        drawHelix();
-    }
-    glPopMatrix();
-    glPushMatrix();
-    {
-        glTranslated(ballEyeX, 0.0, 0.0);
-        applySceneView(ballEyeDropY);
-        glScalef(ballScale, ballScale, ballScale);
-        glTranslated(0.0, 0.0, -1.0); // the hyperboloid's apex (rest) at the pivot
-        glMultMatrixd(boostMatrix.m);
-        drawBall();
-    }
-    glPopMatrix();
+    inHelixFrame(drawHelixLines);
+    inBallFrame(drawBallLines);
+    glPointSize(arrowTipSize);
+    inHelixFrame(drawArrowTips);
+    glPointSize(markSize);
+    inHelixFrame(drawGyroscopeNow);
+    inBallFrame(drawVelocityNow);
     glPointSize(1.0f);
     glLineWidth(1.0f);
     glEnable(GL_DEPTH_TEST);

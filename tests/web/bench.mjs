@@ -15,7 +15,8 @@ const BLOCK_FRAMES = 40;
 const PAIRS = 15;
 const LOADS = 5;
 const DEMOS = [['F1', 'time dilation'], ['F2', 'length contraction'], ['F3', 'twin paradox'],
-  ['F4', 'searchlight'], ['F5', 'icosahedron']];
+  ['F4', 'searchlight'], ['F5', 'upward cone'], ['F6', 'downward cone'], ['F7', 'Thomas precession'],
+  ['F10', 'icosahedron']];
 
 const CHEAP_LAPTOP_THROTTLING = 4;
 const LONG_TASK_MS = 50;
