@@ -3,6 +3,7 @@
 // (F7), and a "what to see" paragraph for each. Links carry ray=, orbit= and
 // sides=. The numbers come from the program; this module only passes them on.
 import { parseNumber, linkNumber } from './link.js';
+import { attachPlayer } from './player.js';
 
 const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4 };
 const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long
@@ -48,7 +49,6 @@ export function attachScenes(module, links, readouts) {
   };
   const play = section.querySelector('button[data-control="play"]');
   const values = { ...DEFAULTS };
-  let playing = null;
 
   const show = (key) => {
     for (const input of controls[key]) if (input.value !== String(values[key])) input.value = String(values[key]);
@@ -67,36 +67,14 @@ export function attachScenes(module, links, readouts) {
     }
   }
 
-  const stopped = () => {
-    playing = null;
-    play.textContent = 'Play';
-    play.setAttribute('aria-pressed', 'false');
-    module._webPostRedisplay();
-  };
-  const pause = () => {
-    if (playing === null) return;
-    cancelAnimationFrame(playing);
-    stopped();
-  };
-  const start = () => {
-    const share = readouts().orbitShare;
-    let at = share < 1 ? share : 0;
-    let last = null;
-    const step = (now) => {
-      if (last !== null) at = Math.min(1, at + (now - last) / (ORBIT_SECONDS * 1000));
-      last = now;
-      module._webSetOrbitShare(at);
-      if (at >= 1) {
-        stopped();
-        return;
-      }
-      playing = requestAnimationFrame(step);
-    };
-    play.textContent = 'Pause';
-    play.setAttribute('aria-pressed', 'true');
-    playing = requestAnimationFrame(step);
-  };
-  play.addEventListener('click', () => (playing === null ? start() : pause()));
+  const player = attachPlayer(play, {
+    seconds: ORBIT_SECONDS,
+    from: () => (readouts().orbitShare < 1 ? readouts().orbitShare : 0),
+    end: () => 1,
+    advance: (share) => module._webSetOrbitShare(share),
+    stopped: () => module._webPostRedisplay(),
+  });
+  const { pause } = player;
 
   links.add({
     keys: Object.keys(DEFAULTS),
@@ -129,5 +107,5 @@ export function attachScenes(module, links, readouts) {
     const text = SEE[q.demo] || '';
     if (see.textContent !== text) see.textContent = text;
   };
-  return { refresh, playing: () => playing !== null };
+  return { refresh, playing: player.playing };
 }

@@ -7,6 +7,7 @@
 // stay slower than light.
 import { parseNumber, linkNumber } from './link.js';
 import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
+import { attachPlayer } from './player.js';
 
 const START_TURNAROUND = [0.1, 1];
 const DEFAULT_INTERVAL = 0.2; // of proper time, between pulses
@@ -23,39 +24,18 @@ export function attachTwins(module, links, readouts) {
   const values = [...section.querySelectorAll('[data-quantity]')];
   const reunion = document.getElementById('reunion');
   const unplayable = document.getElementById('trip-unplayable');
-  let playing = null; // the animation frame request while playing
-
   const setTau = (tau) => module._webSetTau(tau);
-  const stopped = () => {
-    playing = null;
-    play.textContent = 'Play';
-    play.setAttribute('aria-pressed', 'false');
-    module._webPostRedisplay(); // a last frame brings the panel up to date
-  };
-  const pause = () => {
-    if (playing === null) return;
-    cancelAnimationFrame(playing);
-    stopped();
-  };
-  const start = () => {
-    const q = readouts();
-    let tau = Number.isFinite(q.travellerTime) && q.travellerTime < q.tripProperTime ? q.travellerTime : 0;
-    let last = null;
-    const step = (now) => {
-      const total = readouts().tripProperTime;
-      if (last !== null) tau = Math.min(total, tau + (total * (now - last)) / (TRIP_SECONDS * 1000));
-      last = now;
-      if (!setTau(tau) || tau >= total) {
-        stopped();
-        return;
-      }
-      playing = requestAnimationFrame(step);
-    };
-    play.textContent = 'Pause';
-    play.setAttribute('aria-pressed', 'true');
-    playing = requestAnimationFrame(step);
-  };
-  play.addEventListener('click', () => (playing === null ? start() : pause()));
+  const player = attachPlayer(play, {
+    seconds: TRIP_SECONDS,
+    from() {
+      const q = readouts();
+      return Number.isFinite(q.travellerTime) && q.travellerTime < q.tripProperTime ? q.travellerTime : 0;
+    },
+    end: () => readouts().tripProperTime,
+    advance: setTau,
+    stopped: () => module._webPostRedisplay(), // a last frame brings the panel up to date
+  });
+  const { pause } = player;
   for (const input of tauInputs) {
     input.addEventListener(input.type === 'range' ? 'input' : 'change', () => {
       pause();
@@ -184,5 +164,5 @@ export function attachTwins(module, links, readouts) {
       ['light green', 'pulses from the traveller, every interval of its proper time']] : []),
   ] : []);
 
-  return { refresh, legendEntries, playing: () => playing !== null };
+  return { refresh, legendEntries, playing: player.playing };
 }
