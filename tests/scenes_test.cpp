@@ -75,7 +75,7 @@ class Scenes : public ::testing::Test {
 } // namespace
 
 TEST_F(Scenes, EveryFrameLeavesTheGlStateAsItFoundIt) {
-    for (int frame = 1; frame <= 15; ++frame) { // 13-15: 5-7 with the scenes shown
+    for (int frame = 1; frame <= 17; ++frame) { // 13-17: 5-9 with the scenes shown
         scenesShown = frame > 12;
         const int demo = scenesShown ? frame - 8 : frame;
         selectDemo(demo);

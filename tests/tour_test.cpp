@@ -79,6 +79,9 @@ TEST_F(Tour, EveryPictureShowsItsPhysics) {
         {"f6-downward-cone-v0.46.png", {{0, 0.9, darkGreen, 2}}},
         {"f7-thomas-precession-rest.png", {}},
         {"f7-thomas-precession-v0.46.png", {}},
+        {"f8-square-seen-rest.png", {}},
+        {"f8-square-seen-v0.46.png", {}},
+        {"f9-disk-seen-v0.46.png", {}},
     };
     for (const Expected& e : gallery) {
         Image image;
@@ -132,4 +135,5 @@ TEST_F(Tour, IndexNamesEveryPictureWithItsNumbers) {
     // the scenes' run: acos 0.4636 = 62.4 degrees, 1 / gamma = 0.886
     EXPECT_NE(text.find("half the light within 62.4°"), std::string::npos) << text;
     EXPECT_NE(text.find("came from 117.6°, seen at 1/γ = 0.886"), std::string::npos) << text;
+    EXPECT_NE(text.find("the centre seen turned by asin v = 27.6°"), std::string::npos) << text;
 }

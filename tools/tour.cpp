@@ -2,7 +2,7 @@
 // XTest as a user would, saving a PNG of every demonstration (at rest, boosted,
 // rotated, with the turnaround moved), an index.md that names the gestures and
 // the physics numbers of each picture, and the desktop icon; then the 3D scenes
-// of F5 to F7, from a second run with LORENTZ_SCENES=1.
+// of F5 to F9, from a second run with LORENTZ_SCENES=1.
 //   usage: lorentz-tour PROGRAM OUTPUT_DIRECTORY
 #include "xdriver.h"
 
@@ -124,7 +124,7 @@ std::vector<Shot> tour() {
     };
 }
 
-// the scenes of F5 to F7, at rest and boosted along +x by 5 motion events of 10 px
+// the scenes of F5 to F9, at rest and boosted along +x by 5 motion events of 10 px
 std::vector<Shot> sceneTour() {
     const double v = composed(5, 0.1), g = gammaOf(v);
     const double degrees = 180.0 / std::acos(-1.0);
@@ -157,6 +157,23 @@ std::vector<Shot> sceneTour() {
         {"f7-thomas-precession-v0.46.png", "F7: 3D: Thomas precession/rolling ball", boost,
          [=] { return "v = " + fixed(v) + ": the world line leans, the ball rolls along itself"; },
          [](DemoSession& s) { dragSteps(s, {1}, 5, 10, 0); }},
+        {"f8-square-seen-rest.png", "F8: 3D: +- up/down Hemicones on square tube = Terrell", "F8",
+         [] { return std::string("at rest: the near face seen from 63.4° to 116.6°"); },
+         [](DemoSession& s) { tapKey(s, XK_F8); }},
+        {"f8-square-seen-v0.46.png", "F8: 3D: +- up/down Hemicones on square tube = Terrell", boost,
+         [=] {
+             return "v = " + fixed(v) +
+                    ": the centre seen turned by asin v = " + fixed(std::asin(v) * degrees, 1) +
+                    "°, the measured square contracted";
+         },
+         [](DemoSession& s) { dragSteps(s, {1}, 5, 10, 0); }},
+        {"f9-disk-seen-v0.46.png", "F9: 3D: +- up/down Hemicones on round tube  = Penrose",
+         "F9, then " + boost,
+         [=] { return "v = " + fixed(v) + ": measured an ellipse, seen a circle turned round"; },
+         [](DemoSession& s) {
+             tapKey(s, XK_F9);
+             dragSteps(s, {1}, 5, 10, 0);
+         }},
     };
 }
 

@@ -1,5 +1,5 @@
 // The scenes' switch and settings: the probe ray of the cones, the gyroscope's
-// orbit speed and place, and the polygon of boosts.
+// orbit speed and place, the polygon of boosts, and the observer's time.
 #include "app/sceneSettings.h"
 
 #include <cstdlib>
@@ -10,6 +10,7 @@ double probeRayDegrees = defaultProbeRayDegrees;
 double orbitSpeed = defaultOrbitSpeed;
 int polygonSides = defaultPolygonSides;
 double gyroscopeOrbitShare = 0.0;
+double lookTime = 0.0;
 
 namespace {
 const int lastSceneOfItsOwn = 4; // without the switch
@@ -22,7 +23,7 @@ void readScenesSwitch() {
 
 bool hasSceneOfItsOwn(int demo) {
     return (demo >= 1 && demo <= lastSceneOfItsOwn) ||
-           (scenesShown && demo >= demoUpwardCone && demo <= demoThomasPrecession);
+           (scenesShown && demo >= demoUpwardCone && demo <= demoRoundTube);
 }
 
 bool boostsInThreeDimensions(int demo) {
@@ -34,4 +35,5 @@ void resetSceneSettings() {
     orbitSpeed = defaultOrbitSpeed;
     polygonSides = defaultPolygonSides;
     gyroscopeOrbitShare = 0.0;
+    lookTime = 0.0;
 }

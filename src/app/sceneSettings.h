@@ -1,4 +1,4 @@
-// The 3D scenes of demonstrations 5 to 7 and what they add to the state. The
+// The 3D scenes of demonstrations 5 to 9 and what they add to the state. The
 // desktop shows them only when started with LORENTZ_SCENES=1 (otherwise 5 to
 // 12 show the lit icosahedron); the page always does. The scenes read these
 // values; the page's controls write them.
@@ -9,10 +9,13 @@ extern double probeRayDegrees;     // F5, F6: the highlighted ray, own frame, fr
 extern double orbitSpeed;          // F7: the gyroscope's speed on its orbit, units of c
 extern int polygonSides;           // F7: the polygon of boosts compared with the circle
 extern double gyroscopeOrbitShare; // F7: how far round the gyroscope is, 0 to 1
+extern double lookTime;            // F8, F9: the observer's time, the apex of its light cones
 
 const int demoUpwardCone = 5;
 const int demoDownwardCone = 6;
 const int demoThomasPrecession = 7;
+const int demoSquareTube = 8;
+const int demoRoundTube = 9;
 const double defaultProbeRayDegrees = 90.0;
 const double defaultOrbitSpeed = 0.6;
 const int defaultPolygonSides = 4;
@@ -25,5 +28,5 @@ void readScenesSwitch();
 bool hasSceneOfItsOwn(int demo);
 bool boostsInThreeDimensions(int demo);
 
-// The F5-F7 values back to their start (scenesShown stays).
+// The F5-F9 values back to their start (scenesShown stays).
 void resetSceneSettings();

@@ -1,7 +1,8 @@
 // Display callback and the 3D searchlight scene (demonstration 4). Each frame
 // is drawn from scratch in immediate mode from currentDemo and boostMatrix;
-// demonstrations 5..12 show the lit unit icosahedron, unboosted, except 5 to 7
-// while the scenes are shown (the light cones and Thomas precession).
+// demonstrations 5..12 show the lit unit icosahedron, unboosted, except 5 to 9
+// while the scenes are shown (the light cones, Thomas precession, and what is
+// seen of a moving square and disk).
 #include "scenes/display.h"
 
 #include "app/sceneSettings.h"
@@ -9,6 +10,7 @@
 #include "scenes/cones.h"
 #include "scenes/gyroscope.h"
 #include "scenes/overlays.h"
+#include "scenes/seen.h"
 #include "scenes/spacetime.h"
 #include "scenes/twin.h"
 
@@ -20,7 +22,7 @@ const GLfloat searchlightLineWidth = 3.0f;
 const GLfloat rodScaleX = 0.1f, rodScaleY = 0.1f, rodScaleZ = 4.0f; // rod 0.1 x 0.1 x 4
 const double cubeEdge = 1.5;
 
-// demonstrations 5 to 7 while the scenes are shown
+// demonstrations 5 to 9 while the scenes are shown
 void drawLaterScene(int demo) {
     switch (demo) {
     case demoUpwardCone:
@@ -31,6 +33,12 @@ void drawLaterScene(int demo) {
         break;
     case demoThomasPrecession:
         drawThomasPrecessionScene();
+        break;
+    case demoSquareTube:
+        drawSquareTubeScene();
+        break;
+    case demoRoundTube:
+        drawRoundTubeScene();
         break;
     default:
         break;

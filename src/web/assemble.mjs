@@ -11,7 +11,7 @@ import { fileURLToPath } from 'node:url';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
-  'thomas-precession'];
+  'thomas-precession', 'terrell-penrose'];
 const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'events.js',
   'player.js', 'twins.js', 'scenes.js', 'lessons.js', 'present.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);

@@ -38,6 +38,18 @@ const LEGENDS = {
     ['black', 'the gyroscope now, its spin, and its 4-velocity on the ball'],
     ['sky', 'the ball: the hyperboloid t² − x² − y² = 1 of 4-velocities'],
     ['orange', 'the orbit’s 4-velocities, a ring on the ball']],
+  8: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
+    ['pale grey', 'the light cones: below, the light seen now; above, where a flash sent now goes; and what is not seen'],
+    ['mid grey', 'the square’s world tube, moving at v; the photograph’s sky from 0° (the direction of motion) to 360°'],
+    ['red', 'the square at the observer’s time: what is measured, contracted'],
+    ['orange', 'the near face, where seen: on the cones, in the rulings of the light, and in the photograph'],
+    ['sky', 'the far face, where seen'], ['magenta', 'the leading face, where seen'],
+    ['dark green', 'the trailing face, where seen (the strip beneath: the square at rest in the same place)']],
+  9: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
+    ['pale grey', 'the light cones, and the part of the rim not seen'],
+    ['mid grey', 'the disk’s world tube; the photograph’s sky from 0° to 360°'],
+    ['red', 'the disk at the observer’s time: what is measured, an ellipse'],
+    ['grey', 'the seen part of the rim, on the past cone and in the photograph (beneath: the disk at rest in the same place)']],
   other: [['lit', 'a lit icosahedron: this demonstration has no scene of its own']],
 };
 const HOW_TO = {

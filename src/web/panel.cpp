@@ -17,6 +17,7 @@
 #include "input/navigation.h"
 #include "relativity/lightCones.h"
 #include "relativity/readouts.h"
+#include "relativity/terrell.h"
 #include "relativity/thomas.h"
 #include "web/diagram.h"
 #include "web/palette.h"
@@ -75,6 +76,10 @@ enum Quantity {
     thomasPerOrbit, // Thomas precession: degrees per orbit
     polygonPerLoop, // the same for a polygon of boosts
     orbitShare,     // how far round the gyroscope is, 0 to 1
+    observerTime,   // what is seen: the observer's time, the apex of its cones
+    imageFrom,      // the seen image's extent, sky degrees from the direction of motion
+    imageTo,
+    apparentRotation,
     quantityCount
 };
 const char* const quantityNames[] = {
@@ -116,6 +121,10 @@ const char* const quantityNames[] = {
     "thomasAngle",
     "polygonAngle",
     "orbitShare",
+    "lookTime",
+    "imageFrom",
+    "imageTo",
+    "apparentRotation",
 };
 static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
 double readouts[quantityCount];
@@ -148,6 +157,13 @@ void readSceneQuantities(double speed) {
         readouts[thomasPerOrbit] = thomasAngle(orbitSpeed);
         readouts[polygonPerLoop] = polygonAngle(polygonSides, orbitSpeed);
         readouts[orbitShare] = gyroscopeOrbitShare;
+    } else if (currentDemo == demoSquareTube || currentDemo == demoRoundTube) {
+        const SeenImage image = currentDemo == demoSquareTube ? seeSquare(boostMatrix, lookTime)
+                                                              : seeDisk(boostMatrix, lookTime);
+        readouts[observerTime] = lookTime;
+        readouts[imageFrom] = image.from;
+        readouts[imageTo] = image.to;
+        readouts[apparentRotation] = image.apparentRotation;
     }
 }
 

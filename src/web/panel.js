@@ -1,13 +1,13 @@
 // The teaching panel: readouts computed by the program after every frame, the
 // demonstration picker, Reset, an exact velocity (slider and number, for
 // demonstrations 1-3), and the link parts demo= and v= (rapidity= where v is
-// too close to c to hold the Lorentz factor; boosts= adds boosts in F4-F7, as
+// too close to c to hold the Lorentz factor; boosts= adds boosts in F4-F9, as
 // drags would, for lessons). The readouts are spoken, as one labelled
 // sentence, once a change settles.
 import { parseNumber } from './link.js';
 
 const DEMO_COUNT = 12;
-const FIRST_DEFAULT_OBJECT = 8; // demonstrations from here on show the lit icosahedron
+const FIRST_DEFAULT_OBJECT = 10; // demonstrations from here on show the lit icosahedron
 const MAX_VELOCITY = 0.99; // the controls' range, in units of c
 const MOST_DECIMALS = 15;
 const KEY_R = 114;
@@ -82,7 +82,7 @@ export function attachPanel(module, links, announce) {
       }
       for (const text of values.get('boosts') || []) {
         if (checks.boosts(text)) ignore('boosts', text, checks.boosts(text));
-        else if (!boostsOf(text).every(([vx, vy]) => module._webAddBoost(vx, vy))) ignore('boosts', text, 'boosts are added in demonstrations 4 to 7');
+        else if (!boostsOf(text).every(([vx, vy]) => module._webAddBoost(vx, vy))) ignore('boosts', text, 'boosts are added in demonstrations 4 to 9');
       }
     },
     write(q) {

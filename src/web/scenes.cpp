@@ -1,15 +1,20 @@
-// The page's side of the 3D scenes of F5 to F7, which the page always shows.
+// The page's side of the 3D scenes of F5 to F9, which the page always shows.
 // What the page calls:
 //   webShowScenes()             once, at start
 //   webSetProbeRay(degrees)     F5, F6: the probe ray, 0 to 180 from the motion
 //   webSetOrbitSpeed(u)         F7: the gyroscope's speed, 0.05 to 0.95
 //   webSetPolygonSides(n)       F7: the polygon of boosts, 3 to 12 sides
-//   webSetOrbitShare(share)     F7: the gyroscope's place, 0 to 1 of the orbit
-//   webResetScenes()            all four back to their start values
+//   webSetOrbitShare(share)     F7: the gyroscope's place, 0 to 1
+//   webSetLookTime(t)           F8, F9: the observer's time, -5 to 5
+//   webSeenFaces()              F8: the faces seen, in order across the image ("near, trailing") of the orbit
+//   webResetScenes()            all of them back to their start values
 // Each returns 0 and changes nothing when the value is out of range.
 #include "app/sceneSettings.h"
+#include "app/state.h"
+#include "relativity/terrell.h"
 
 #include <GL/freeglut.h>
+#include <cstring>
 #include <emscripten/emscripten.h>
 
 namespace {
@@ -18,6 +23,8 @@ const double minOrbitSpeed = 0.05;
 const double maxOrbitSpeed = 0.95;
 const int minPolygonSides = 3;
 const int maxPolygonSides = 12;
+const double maxLookTime = 5.0;
+char seenFacesText[64];
 
 int changed() {
     glutPostRedisplay();
@@ -61,6 +68,29 @@ EMSCRIPTEN_KEEPALIVE int webSetOrbitShare(double share) {
     }
     gyroscopeOrbitShare = share;
     return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetLookTime(double t) {
+    if (!(t >= -maxLookTime && t <= maxLookTime)) {
+        return 0;
+    }
+    lookTime = t;
+    return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* webSeenFaces() {
+    seenFacesText[0] = '\0';
+    if (currentDemo != demoSquareTube || !hasSceneOfItsOwn(currentDemo)) {
+        return seenFacesText;
+    }
+    const SeenImage image = seeSquare(boostMatrix, lookTime);
+    for (int i = 0; i < image.faceCount; ++i) {
+        if (i > 0) {
+            std::strcat(seenFacesText, ", ");
+        }
+        std::strcat(seenFacesText, squareFaceNames[image.faces[i]]);
+    }
+    return seenFacesText;
 }
 
 EMSCRIPTEN_KEEPALIVE void webResetScenes() {

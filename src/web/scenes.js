@@ -1,14 +1,19 @@
-// The 3D scenes of F5 to F7 on the page: the probe ray of the light cones
+// The 3D scenes of F5 to F9 on the page: the probe ray of the light cones
 // (F5, F6), the gyroscope's orbit speed, the polygon of boosts and Play
-// (F7), and a "what to see" paragraph for each. Links carry ray=, orbit= and
-// sides=. The numbers come from the program; this module only passes them on.
+// (F7), the observer's time with Play through the fly-by and the faces seen
+// (F8, F9), and a "what to see" paragraph for each. Links carry ray=, orbit=,
+// sides= and look=. The numbers come from the program; this module only
+// passes them on.
 import { parseNumber, linkNumber } from './link.js';
 import { attachPlayer } from './player.js';
 
-const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4 };
+const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4, look: 0 };
 const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long
+const FLY_BY = [-3, 3]; // Play sweeps the observer's time through these
+const FLY_BY_SECONDS = 8;
 const CONE_DEMOS = [5, 6];
 const THOMAS_DEMO = 7;
+const SEEN_DEMOS = [8, 9];
 const SEE = {
   5: 'A flash at the origin, seen from a frame in which its source moves (red arrow). The 24 rulings are '
     + 'evenly spaced in the source’s own frame; boosted, the orange half crowds into a cone of half-angle '
@@ -24,30 +29,49 @@ const SEE = {
     + 'ring on it; a drag boosts the picture and rolls the ball. Drag the pointer round a circle of radius about '
     + '100 v pixels, γ times round: the picture comes back to rest turned by about the Thomas angle, which the '
     + 'Thomas–Wigner readout shows.',
+  8: 'A square moves past the observer, whose world line is the black time axis. Its red outline is the square '
+    + 'at the observer’s time: what is measured, contracted. What the observer sees is where the square’s world '
+    + 'tube meets the observer’s past light cone (the light arriving now): light from the far parts left earlier. '
+    + 'The strip below is the photograph, the sky from 0° (the direction of motion) to 360°, with the square at '
+    + 'rest in the same place beneath. Play the fly-by: once the square has passed, its trailing face comes into '
+    + 'view. It looks turned, not squashed.',
+  9: 'A disk moves past the observer. Measured (red) it is an ellipse, contracted along the motion; seen, its '
+    + 'outline on the past light cone is still a circle’s, only moved round in the sky by aberration. The coloured '
+    + 'ticks show which part of the rim is seen. Play the fly-by and compare the photograph’s width with the disk '
+    + 'at rest seen straight on: no contraction is seen.',
 };
 
 export function attachScenes(module, links, readouts) {
   const section = document.getElementById('scenes');
-  const blocks = { cones: document.getElementById('scene-cones'), thomas: document.getElementById('scene-thomas') };
+  const blocks = {
+    cones: document.getElementById('scene-cones'),
+    thomas: document.getElementById('scene-thomas'),
+    seen: document.getElementById('scene-seen'),
+  };
+  const faces = document.getElementById('seen-faces');
   const see = document.getElementById('scene-see');
   const inputs = (name) => [...section.querySelectorAll(`input[data-control="${name}"]`)];
-  const controls = { ray: inputs('ray-angle'), orbit: inputs('orbit-speed'), sides: inputs('polygon-sides') };
+  const controls = {
+    ray: inputs('ray-angle'), orbit: inputs('orbit-speed'), sides: inputs('polygon-sides'), look: inputs('look-time'),
+  };
   const valid = {
     ray: (x) => x >= 0 && x <= 180,
     orbit: (x) => x >= 0.05 && x <= 0.95,
     sides: (x) => Number.isInteger(x) && x >= 3 && x <= 12,
+    look: (x) => x >= -5 && x <= 5,
   };
   const setters = {
     ray: (x) => module._webSetProbeRay(x),
     orbit: (x) => module._webSetOrbitSpeed(x),
     sides: (x) => module._webSetPolygonSides(x),
+    look: (x) => module._webSetLookTime(x),
   };
   const limits = {
     ray: 'the probe ray is 0 to 180 degrees from the direction of motion',
     orbit: 'the orbit speed is 0.05 to 0.95',
     sides: 'the polygon has 3 to 12 sides',
+    look: 'the observer’s time is -5 to 5',
   };
-  const play = section.querySelector('button[data-control="play"]');
   const values = { ...DEFAULTS };
 
   const show = (key) => {
@@ -67,14 +91,27 @@ export function attachScenes(module, links, readouts) {
     }
   }
 
-  const player = attachPlayer(play, {
+  const orbitPlayer = attachPlayer(blocks.thomas.querySelector('button[data-control="play"]'), {
     seconds: ORBIT_SECONDS,
     from: () => (readouts().orbitShare < 1 ? readouts().orbitShare : 0),
     end: () => 1,
     advance: (share) => module._webSetOrbitShare(share),
     stopped: () => module._webPostRedisplay(),
   });
-  const { pause } = player;
+  // the fly-by: the observer's time from FLY_BY[0] to FLY_BY[1], as a share of the way
+  const [first, last] = FLY_BY;
+  const flyByPlayer = attachPlayer(blocks.seen.querySelector('button[data-control="play"]'), {
+    seconds: FLY_BY_SECONDS,
+    from() {
+      const share = (values.look - first) / (last - first);
+      return share >= 0 && share < 1 ? share : 0;
+    },
+    end: () => 1,
+    advance: (share) => set('look', Number((first + (last - first) * share).toFixed(4))),
+    stopped: () => module._webPostRedisplay(),
+  });
+  const players = [orbitPlayer, flyByPlayer];
+  const pause = () => players.forEach((p) => p.pause());
 
   links.add({
     keys: Object.keys(DEFAULTS),
@@ -91,7 +128,8 @@ export function attachScenes(module, links, readouts) {
       }
     },
     write(q) {
-      const mine = CONE_DEMOS.includes(q.demo) ? ['ray'] : q.demo === THOMAS_DEMO ? ['orbit', 'sides'] : [];
+      const mine = CONE_DEMOS.includes(q.demo) ? ['ray'] : q.demo === THOMAS_DEMO ? ['orbit', 'sides']
+        : SEEN_DEMOS.includes(q.demo) ? ['look'] : [];
       return mine.filter((key) => values[key] !== DEFAULTS[key]).map((key) => `${key}=${linkNumber(values[key])}`);
     },
   });
@@ -100,12 +138,18 @@ export function attachScenes(module, links, readouts) {
   const refresh = (q) => {
     const cones = CONE_DEMOS.includes(q.demo);
     const thomas = q.demo === THOMAS_DEMO;
-    if (section.hidden === (cones || thomas)) section.hidden = !(cones || thomas);
+    const seen = SEEN_DEMOS.includes(q.demo);
+    if (section.hidden === (cones || thomas || seen)) section.hidden = !(cones || thomas || seen);
     if (blocks.cones.hidden === cones) blocks.cones.hidden = !cones;
     if (blocks.thomas.hidden === thomas) blocks.thomas.hidden = !thomas;
-    if (!thomas) pause();
+    if (blocks.seen.hidden === seen) blocks.seen.hidden = !seen;
+    if (!thomas) orbitPlayer.pause();
+    if (!seen) flyByPlayer.pause();
+    const seenFaces = q.demo === 8 ? module.UTF8ToString(module._webSeenFaces()) : '';
+    if (faces.textContent !== seenFaces) faces.textContent = seenFaces;
+    if (faces.parentElement.hidden === !seenFaces) faces.parentElement.hidden = !seenFaces;
     const text = SEE[q.demo] || '';
     if (see.textContent !== text) see.textContent = text;
   };
-  return { refresh, playing: player.playing };
+  return { refresh, playing: () => players.some((p) => p.playing()) };
 }

@@ -28,7 +28,7 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webSetTurnaround _webSetOverlays _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
   _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide
   _webHideTrip _webAddBoost _webShowScenes _webSetProbeRay _webSetOrbitSpeed _webSetPolygonSides
-  _webSetOrbitShare _webResetScenes)
+  _webSetOrbitShare _webResetScenes _webSetLookTime _webSeenFaces)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web

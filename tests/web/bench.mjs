@@ -16,7 +16,7 @@ const PAIRS = 15;
 const LOADS = 5;
 const DEMOS = [['F1', 'time dilation'], ['F2', 'length contraction'], ['F3', 'twin paradox'],
   ['F4', 'searchlight'], ['F5', 'upward cone'], ['F6', 'downward cone'], ['F7', 'Thomas precession'],
-  ['F10', 'icosahedron']];
+  ['F8', 'square seen'], ['F9', 'disk seen'], ['F10', 'icosahedron']];
 
 const CHEAP_LAPTOP_THROTTLING = 4;
 const LONG_TASK_MS = 50;

@@ -32,6 +32,8 @@ const SCRIPTS = {
   'F6 cone boosted diagonally, then rotated': {
     scenes: true, steps: ['key:F6', 'drag:1:256,256:274,238:12', 'drag:3:256,256:276,236:20'] },
   'F7 gyroscope boosted': { scenes: true, steps: ['key:F7', 'drag:1:256,256:236,276:15'] },
+  'F8 square seen, boosted': { scenes: true, steps: ['key:F8', 'drag:1:230,256:280,256:10'] },
+  'F9 disk seen, boosted': { scenes: true, steps: ['key:F9', 'drag:1:230,256:280,256:10'] },
   // 150 px a move: beta 0.99 each, the rod's world line swings behind the eye
   'F4 flicked hard, then rotated': ['key:F4', 'drag:1:50,256:350,256:2', 'drag:3:256,256:226,296:40'],
   // the page's one-pointer modes against the desktop's buttons

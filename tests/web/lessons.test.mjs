@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import { openPage, settle, programReadouts, linkOf } from './browser.mjs';
 
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
-  'thomas-precession'];
+  'thomas-precession', 'terrell-penrose'];
 
 async function predict(page, value) {
   await page.$eval('[data-control="lesson-answer"]', (e, v) => { e.value = v; }, String(value));

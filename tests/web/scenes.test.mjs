@@ -1,7 +1,8 @@
-// The 3D scenes of F5 to F7 in headless Chromium: links and controls give the
-// closed forms of aberration, Doppler factors and Thomas precession; Play
-// carries the gyroscope round and stops; bad parts are refused with a line;
-// and both scene lessons accept the closed-form answers, step by step.
+// The 3D scenes of F5 to F9 in headless Chromium: links and controls give the
+// closed forms of aberration, Doppler factors, Thomas precession and what is
+// seen of a moving square and disk; Play carries the gyroscope round and
+// sweeps the fly-by; bad parts are refused with a line; and the scene lessons
+// accept the closed-form answers, step by step.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { openPage, settle, drag, programReadouts, assertNear, linkOf, typeNumber } from './browser.mjs';
@@ -16,11 +17,21 @@ const CLOSED_FORMS = {
   '#demo=7&sides=3': { polygonAngle: 31.2523 },
   '#demo=7&sides=6': { polygonAngle: 69.8103 },
   '#demo=7&orbit=0.8': { thomasAngle: 240, polygonAngle: 112.2899 },
+  '#demo=8&boosts=0.6,0': { imageFrom: 102.0531, imageTo: 145.6559, apparentRotation: 36.8699 },
+  '#demo=8&boosts=0.8,0': { imageFrom: 123.3201, imageTo: 156.7186, apparentRotation: 53.1301 },
+  '#demo=8&boosts=0.6,0&look=1.5': { imageFrom: 59.0270, imageTo: 111.5611, apparentRotation: 36.8699 },
+  '#demo=8&boosts=0.6,0&look=-1.5': { imageFrom: 139.6336, imageTo: 163.8899, apparentRotation: 25.0576 },
+  '#demo=9&boosts=0.6,0': { imageFrom: 109.4712, imageTo: 141.0576 },
+  '#demo=9': { imageFrom: 70.5288, imageTo: 109.4712 },
+  '#demo=9&boosts=0.6,0&look=1.5': { imageFrom: 68.5961, imageTo: 107.5152 },
 };
+const SEEN_FACES = { '#demo=8&boosts=0.6,0': 'near', '#demo=8&boosts=0.6,0&look=1.5': 'near, trailing',
+  '#demo=8&boosts=0.6,0&look=-1.5': 'leading, near' };
 // the lessons' questions in order, answered from the closed forms alone
 const LESSON_ANSWERS = {
   searchlight: [53.1301, 1.25 * 1.3, 36.8699, 126.8699, 0.8],
   'thomas-precession': [90, 240, 50.7215, 69.8103],
+  'terrell-penrose': [36.8699, 53.1301, 111.5611, 53.1301],
 };
 
 async function predict(page, value) {
@@ -36,6 +47,7 @@ describe('the 3D scenes', { concurrency: true }, () => {
       const { page, lines } = await openPage(t, hash);
       const q = await programReadouts(page);
       for (const [name, value] of Object.entries(expected)) assertNear(q[name], value, `${hash}: ${name}`, 1e-4);
+      if (SEEN_FACES[hash]) assert.equal(await page.$eval('#seen-faces', (e) => e.textContent), SEEN_FACES[hash]);
       assert.deepEqual(lines.filter((l) => l.startsWith('Link ignored')), [], hash);
       await page.close();
     }
@@ -63,14 +75,30 @@ describe('the 3D scenes', { concurrency: true }, () => {
 
   test('Play carries the gyroscope once round and stops', async (t) => {
     const { page } = await openPage(t, '#demo=7');
-    await page.click('#scenes button[data-control="play"]');
+    await page.click('#scene-thomas button[data-control="play"]');
     await page.waitForFunction(() => {
       const share = window.lorentzDemo.readouts().orbitShare;
       return share > 0 && share < 1;
     });
-    await page.waitForFunction(() => document.querySelector('#scenes button[data-control="play"]').textContent === 'Play',
+    await page.waitForFunction(() => document.querySelector('#scene-thomas button[data-control="play"]').textContent === 'Play',
       { timeout: 20000 });
     assert.equal((await programReadouts(page)).orbitShare, 1);
+  });
+
+  test('the observer\'s time: the control turns the square, Play sweeps the fly-by and moves the image', async (t) => {
+    const { page } = await openPage(t, '#demo=8&boosts=0.6,0');
+    await typeNumber(page, '#scenes input[data-control="look-time"][type="number"]', 1.5);
+    let q = await programReadouts(page);
+    assertNear(q.imageTo, 111.5611, 'the trailing face in view');
+    assert.match(await linkOf(page), /^#demo=8&look=1\.5$/);
+    await typeNumber(page, '#scenes input[data-control="look-time"][type="number"]', -3);
+    const before = (await programReadouts(page)).imageFrom;
+    await page.click('#scene-seen button[data-control="play"]');
+    await page.waitForFunction(() => document.querySelector('#scene-seen button[data-control="play"]').textContent === 'Play',
+      { timeout: 20000 });
+    q = await programReadouts(page);
+    assertNear(q.lookTime, 3, 'the fly-by ends at t = 3', 1e-9);
+    assert.ok(q.imageFrom < before - 60, `the image moved forward across the sky: ${before} to ${q.imageFrom}`);
   });
 
   test('a drag boosts the cone as in F4; bad parts are refused; the picker names the scenes', async (t) => {
@@ -81,8 +109,9 @@ describe('the 3D scenes', { concurrency: true }, () => {
     assert.ok(q.velocityX > 0.3 && Math.abs(q.velocityY) < 1e-9, `velocity ${q.velocityX}, ${q.velocityY}`);
     assertNear(q.rayAngle, (Math.acos(q.velocity) * 180) / Math.PI, 'the 90-degree ray at acos v', 1e-9);
     const options = await page.$$eval('#demo-select option', (os) => os.map((o) => o.textContent));
-    assert.deepEqual(options.slice(4, 7), ['F5: 3D: Upward Cone warp', 'F6: 3D: Downward Cone warp',
-      'F7: 3D: Thomas precession/rolling ball']);
+    assert.deepEqual(options.slice(4, 9), ['F5: 3D: Upward Cone warp', 'F6: 3D: Downward Cone warp',
+      'F7: 3D: Thomas precession/rolling ball', 'F8: 3D: +- up/down Hemicones on square tube = Terrell',
+      'F9: 3D: +- up/down Hemicones on round tube  = Penrose']);
     assert.match(options[9], /icosahedron/);
   });
 

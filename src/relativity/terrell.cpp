@@ -1,0 +1,155 @@
+// The seen image of a moving square or disk. In the object's own frame nothing
+// moves: light from a rest point reaches the observer's own-frame event after
+// the distance between them, so the past cone there is t' = T' - |p - O'|; the
+// boost carries that event to the frame drawn. What is seen is what faces the
+// observer's own-frame place, and the seen directions are the own-frame ones
+// aberrated: cos a = (cos a' - v) / (1 - v cos a').
+#include "relativity/terrell.h"
+
+#include "relativity/lightCones.h"
+#include "relativity/readouts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+const char* const squareFaceNames[squareFaceCount] = {"near", "far", "leading", "trailing"};
+
+namespace {
+const double pi = 3.14159265358979323846;
+const double degreesPerRadian = 180.0 / pi;
+const double nearY = objectCentreY - squareHalfSide;
+const double farY = objectCentreY + squareHalfSide;
+
+double wrapped(double degrees) {
+    const double d = std::fmod(degrees, 360.0);
+    return d < 0.0 ? d + 360.0 : d;
+}
+
+double drawnMotionDegrees(const Matrix4& boost) {
+    const BoostParts parts = splitBoost(boost);
+    return parts.speed > 0.0 ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian
+                             : 0.0;
+}
+
+double seenDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x, double y) {
+    return skyDegrees(boost, applyMatrix4(boost, pastConeEvent(observerOwn, x, y)));
+}
+
+void widen(SeenImage& image, double seen, double rest) {
+    image.from = std::min(image.from, seen);
+    image.to = std::max(image.to, seen);
+    image.restFrom = std::min(image.restFrom, rest);
+    image.restTo = std::max(image.restTo, rest);
+}
+
+SeenImage emptyImage(const Matrix4& boost, const SpacetimeVector& observerOwn) {
+    SeenImage image;
+    image.from = image.restFrom = 360.0;
+    image.to = image.restTo = 0.0;
+    image.faceCount = 0;
+    image.apparentRotation = seenDegrees(boost, observerOwn, 0.0, objectCentreY) -
+                             restSkyDegrees(boost, observerOwn, 0.0, objectCentreY);
+    return image;
+}
+} // namespace
+
+void squareFaceEnds(SquareFace face, double ends[2][2]) {
+    const double h = squareHalfSide;
+    const double corners[4][2] = {{-h, nearY}, {h, nearY}, {h, farY}, {-h, farY}};
+    const int first[squareFaceCount] = {0, 2, 1, 3}; // near, far, leading, trailing
+    const int k = first[face];
+    for (int i = 0; i < 2; ++i) {
+        ends[0][i] = corners[k][i];
+        ends[1][i] = corners[(k + 1) % 4][i];
+    }
+}
+
+SpacetimeVector observerInOwnFrame(const Matrix4& boost, double lookTime) {
+    // the inverse of a Lorentz transformation: eta B^T eta, eta = diag(-1, -1, 1)
+    return {-boost.m[2] * lookTime, -boost.m[6] * lookTime, boost.m[10] * lookTime};
+}
+
+SpacetimeVector pastConeEvent(const SpacetimeVector& observerOwn, double x, double y) {
+    return {x, y, observerOwn.t - std::hypot(x - observerOwn.x, y - observerOwn.y)};
+}
+
+SpacetimeVector futureConeEvent(const SpacetimeVector& observerOwn, double x, double y) {
+    return {x, y, observerOwn.t + std::hypot(x - observerOwn.x, y - observerOwn.y)};
+}
+
+double skyDegrees(const Matrix4& boost, const SpacetimeVector& drawn) {
+    return wrapped(std::atan2(drawn.y, drawn.x) * degreesPerRadian - drawnMotionDegrees(boost));
+}
+
+double restSkyDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x,
+                      double y) {
+    const double own = std::atan2(y - observerOwn.y, x - observerOwn.x) * degreesPerRadian;
+    return wrapped(own - ownMotionDegrees(boost));
+}
+
+bool faceSeen(const SpacetimeVector& observerOwn, SquareFace face) {
+    switch (face) {
+    case nearFace:
+        return observerOwn.y < nearY;
+    case farFace:
+        return observerOwn.y > farY;
+    case leadingFace:
+        return observerOwn.x > squareHalfSide;
+    case trailingFace:
+        return observerOwn.x < -squareHalfSide;
+    default:
+        return false;
+    }
+}
+
+bool seenRimArc(const SpacetimeVector& observerOwn, double& centreAngle, double& halfWidth) {
+    const double dx = observerOwn.x, dy = observerOwn.y - objectCentreY;
+    const double distance = std::hypot(dx, dy);
+    if (!(distance > diskRadius)) {
+        return false;
+    }
+    centreAngle = std::atan2(dy, dx) * degreesPerRadian;
+    halfWidth = std::acos(diskRadius / distance) * degreesPerRadian; // to the tangent points
+    return true;
+}
+
+SeenImage seeSquare(const Matrix4& boost, double lookTime) {
+    const SpacetimeVector observer = observerInOwnFrame(boost, lookTime);
+    SeenImage image = emptyImage(boost, observer);
+    double middle[squareFaceCount];
+    for (int f = 0; f < squareFaceCount; ++f) {
+        if (!faceSeen(observer, static_cast<SquareFace>(f))) {
+            continue;
+        }
+        double ends[2][2];
+        squareFaceEnds(static_cast<SquareFace>(f), ends);
+        double sum = 0.0;
+        for (const auto& end : ends) {
+            const double seen = seenDegrees(boost, observer, end[0], end[1]);
+            widen(image, seen, restSkyDegrees(boost, observer, end[0], end[1]));
+            sum += seen;
+        }
+        middle[f] = sum / 2.0;
+        image.faces[image.faceCount++] = f;
+    }
+    std::sort(image.faces, image.faces + image.faceCount,
+              [&](int a, int b) { return middle[a] < middle[b]; });
+    return image;
+}
+
+SeenImage seeDisk(const Matrix4& boost, double lookTime) {
+    const SpacetimeVector observer = observerInOwnFrame(boost, lookTime);
+    SeenImage image = emptyImage(boost, observer);
+    double centre = 0.0, half = 0.0;
+    if (!seenRimArc(observer, centre, half)) {
+        return image;
+    }
+    // the image's edges are the tangent points; aberration keeps their order
+    for (double side : {-1.0, 1.0}) {
+        const double a = (centre + side * half) / degreesPerRadian;
+        const double x = diskRadius * std::cos(a), y = objectCentreY + diskRadius * std::sin(a);
+        widen(image, seenDegrees(boost, observer, x, y), restSkyDegrees(boost, observer, x, y));
+    }
+    return image;
+}
