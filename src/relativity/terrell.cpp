@@ -26,14 +26,24 @@ double wrapped(double degrees) {
     return d < 0.0 ? d + 360.0 : d;
 }
 
-double drawnMotionDegrees(const Matrix4& boost) {
-    const BoostParts parts = splitBoost(boost);
-    return parts.speed > 0.0 ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian
-                             : 0.0;
+// one look: the boost, the observer's own-frame event and both directions of motion
+struct View {
+    const Matrix4& boost;
+    SpacetimeVector observer;
+    double drawnMotion, ownMotion;
+};
+
+View viewAt(const Matrix4& boost, double lookTime) {
+    return {boost, observerInOwnFrame(boost, lookTime), drawnMotionDegrees(boost),
+            ownMotionDegrees(boost)};
 }
 
-double seenDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x, double y) {
-    return skyDegrees(boost, applyMatrix4(boost, pastConeEvent(observerOwn, x, y)));
+double seenDegrees(const View& v, double x, double y) {
+    return skyDegreesFrom(v.drawnMotion, applyMatrix4(v.boost, pastConeEvent(v.observer, x, y)));
+}
+
+double restDegrees(const View& v, double x, double y) {
+    return restSkyDegreesFrom(v.ownMotion, v.observer, x, y);
 }
 
 void widen(SeenImage& image, double seen, double rest) {
@@ -43,13 +53,13 @@ void widen(SeenImage& image, double seen, double rest) {
     image.restTo = std::max(image.restTo, rest);
 }
 
-SeenImage emptyImage(const Matrix4& boost, const SpacetimeVector& observerOwn) {
+SeenImage emptyImage(const View& v) {
     SeenImage image;
     image.from = image.restFrom = 360.0;
     image.to = image.restTo = 0.0;
     image.faceCount = 0;
-    image.apparentRotation = seenDegrees(boost, observerOwn, 0.0, objectCentreY) -
-                             restSkyDegrees(boost, observerOwn, 0.0, objectCentreY);
+    image.apparentRotation =
+        seenDegrees(v, 0.0, objectCentreY) - restDegrees(v, 0.0, objectCentreY);
     return image;
 }
 } // namespace
@@ -78,14 +88,28 @@ SpacetimeVector futureConeEvent(const SpacetimeVector& observerOwn, double x, do
     return {x, y, observerOwn.t + std::hypot(x - observerOwn.x, y - observerOwn.y)};
 }
 
+double drawnMotionDegrees(const Matrix4& boost) {
+    const BoostParts parts = splitBoost(boost);
+    return parts.speed > 0.0 ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian
+                             : 0.0;
+}
+
+double skyDegreesFrom(double motionDegrees, const SpacetimeVector& drawn) {
+    return wrapped(std::atan2(drawn.y, drawn.x) * degreesPerRadian - motionDegrees);
+}
+
+double restSkyDegreesFrom(double ownMotion, const SpacetimeVector& observerOwn, double x,
+                          double y) {
+    return wrapped(std::atan2(y - observerOwn.y, x - observerOwn.x) * degreesPerRadian - ownMotion);
+}
+
 double skyDegrees(const Matrix4& boost, const SpacetimeVector& drawn) {
-    return wrapped(std::atan2(drawn.y, drawn.x) * degreesPerRadian - drawnMotionDegrees(boost));
+    return skyDegreesFrom(drawnMotionDegrees(boost), drawn);
 }
 
 double restSkyDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x,
                       double y) {
-    const double own = std::atan2(y - observerOwn.y, x - observerOwn.x) * degreesPerRadian;
-    return wrapped(own - ownMotionDegrees(boost));
+    return restSkyDegreesFrom(ownMotionDegrees(boost), observerOwn, x, y);
 }
 
 bool faceSeen(const SpacetimeVector& observerOwn, SquareFace face) {
@@ -115,8 +139,9 @@ bool seenRimArc(const SpacetimeVector& observerOwn, double& centreAngle, double&
 }
 
 SeenImage seeSquare(const Matrix4& boost, double lookTime) {
-    const SpacetimeVector observer = observerInOwnFrame(boost, lookTime);
-    SeenImage image = emptyImage(boost, observer);
+    const View v = viewAt(boost, lookTime);
+    const SpacetimeVector& observer = v.observer;
+    SeenImage image = emptyImage(v);
     double middle[squareFaceCount];
     for (int f = 0; f < squareFaceCount; ++f) {
         if (!faceSeen(observer, static_cast<SquareFace>(f))) {
@@ -126,8 +151,8 @@ SeenImage seeSquare(const Matrix4& boost, double lookTime) {
         squareFaceEnds(static_cast<SquareFace>(f), ends);
         double sum = 0.0;
         for (const auto& end : ends) {
-            const double seen = seenDegrees(boost, observer, end[0], end[1]);
-            widen(image, seen, restSkyDegrees(boost, observer, end[0], end[1]));
+            const double seen = seenDegrees(v, end[0], end[1]);
+            widen(image, seen, restDegrees(v, end[0], end[1]));
             sum += seen;
         }
         middle[f] = sum / 2.0;
@@ -139,17 +164,17 @@ SeenImage seeSquare(const Matrix4& boost, double lookTime) {
 }
 
 SeenImage seeDisk(const Matrix4& boost, double lookTime) {
-    const SpacetimeVector observer = observerInOwnFrame(boost, lookTime);
-    SeenImage image = emptyImage(boost, observer);
+    const View v = viewAt(boost, lookTime);
+    SeenImage image = emptyImage(v);
     double centre = 0.0, half = 0.0;
-    if (!seenRimArc(observer, centre, half)) {
+    if (!seenRimArc(v.observer, centre, half)) {
         return image;
     }
     // the image's edges are the tangent points; aberration keeps their order
     for (double side : {-1.0, 1.0}) {
         const double a = (centre + side * half) / degreesPerRadian;
         const double x = diskRadius * std::cos(a), y = objectCentreY + diskRadius * std::sin(a);
-        widen(image, seenDegrees(boost, observer, x, y), restSkyDegrees(boost, observer, x, y));
+        widen(image, seenDegrees(v, x, y), restDegrees(v, x, y));
     }
     return image;
 }

@@ -35,6 +35,14 @@ double skyDegrees(const Matrix4& boost, const SpacetimeVector& drawn);
 // the direction of (x, y) from there, from the direction of motion in the own frame.
 double restSkyDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x, double y);
 
+// The same two, with the direction of motion (degrees from +x, drawn or own)
+// worked out once for many points.
+double skyDegreesFrom(double drawnMotionDegrees, const SpacetimeVector& drawn);
+double restSkyDegreesFrom(double ownMotionDegrees, const SpacetimeVector& observerOwn, double x,
+                          double y);
+// The drawn direction of motion, degrees from +x (0 at rest).
+double drawnMotionDegrees(const Matrix4& boost);
+
 // A face is seen when the observer's own-frame place lies on its outer side
 // (along the light ray, nothing of the square comes before it).
 bool faceSeen(const SpacetimeVector& observerOwn, SquareFace face);

@@ -8,6 +8,7 @@
 
 #include "app/sceneSettings.h"
 #include "app/state.h"
+#include "relativity/lightCones.h"
 #include "relativity/terrell.h"
 #include "scenes/sceneView.h"
 
@@ -19,9 +20,9 @@ namespace {
 const double pi = 3.14159265358979323846;
 const double tubeHalfTime = 3.0; // own time, each way
 const double coneLength = 2.2;   // the hemicones' rulings
-const int coneRulings = 16;
+const int coneRulings = 12;
 const int faceSamples = 16;
-const int rimSamples = 96;
+const int rimSamples = 36;
 const int rimTicks = 12;
 const int rulingsEvery = 4; // samples between rulings to the seen outline
 const double photographDepth = -10.0;
@@ -58,12 +59,34 @@ void tickColour(int k, float out[3]) {
     }
 }
 
+// What a frame works out once: the observer's own-frame event, the directions
+// of motion (drawn and own) and the disk's seen arc.
 struct Look {
-    SpacetimeVector observer; // own frame
+    SpacetimeVector observer;
+    double drawnMotion, ownMotion; // degrees from +x
+    bool rimVisible;
+    double rimCentre, rimHalfCosine; // the seen arc: cos(a - centre) >= rimHalfCosine
+    double rimCentreDegrees, rimHalfDegrees;
 };
 
 Look look() {
-    return {observerInOwnFrame(boostMatrix, lookTime)};
+    Look l;
+    l.observer = observerInOwnFrame(boostMatrix, lookTime);
+    l.drawnMotion = drawnMotionDegrees(boostMatrix);
+    l.ownMotion = ownMotionDegrees(boostMatrix);
+    l.rimVisible = seenRimArc(l.observer, l.rimCentreDegrees, l.rimHalfDegrees);
+    l.rimCentre = l.rimCentreDegrees * pi / 180.0;
+    l.rimHalfCosine = std::cos(l.rimHalfDegrees * pi / 180.0);
+    return l;
+}
+
+double seenSky(const Look& l, double x, double y) {
+    return skyDegreesFrom(l.drawnMotion,
+                          applyMatrix4(boostMatrix, pastConeEvent(l.observer, x, y)));
+}
+
+double restSky(const Look& l, double x, double y) {
+    return restSkyDegreesFrom(l.ownMotion, l.observer, x, y);
 }
 
 double photographX(double skyDegrees) {
@@ -194,11 +217,7 @@ double rimY(double degrees) {
 }
 
 bool rimSeen(const Look& l, double degrees) {
-    double centre, half;
-    if (!seenRimArc(l.observer, centre, half)) {
-        return false;
-    }
-    return std::cos((degrees - centre) * pi / 180.0) >= std::cos(half * pi / 180.0);
+    return l.rimVisible && std::cos(degrees * pi / 180.0 - l.rimCentre) >= l.rimHalfCosine;
 }
 
 void drawRoundTube(const Look& l) {
@@ -315,14 +334,8 @@ void drawSquarePhotograph(const Look& l) {
                 double x0, y0, x1, y1;
                 facePoint(face, i, x0, y0);
                 facePoint(face, i + 1, x1, y1);
-                photographSegment(
-                    skyDegrees(boostMatrix,
-                               applyMatrix4(boostMatrix, pastConeEvent(l.observer, x0, y0))),
-                    skyDegrees(boostMatrix,
-                               applyMatrix4(boostMatrix, pastConeEvent(l.observer, x1, y1))),
-                    photographSeenY);
-                photographSegment(restSkyDegrees(boostMatrix, l.observer, x0, y0),
-                                  restSkyDegrees(boostMatrix, l.observer, x1, y1), photographRestY);
+                photographSegment(seenSky(l, x0, y0), seenSky(l, x1, y1), photographSeenY);
+                photographSegment(restSky(l, x0, y0), restSky(l, x1, y1), photographRestY);
             }
         }
     }
@@ -330,14 +343,12 @@ void drawSquarePhotograph(const Look& l) {
 }
 
 void drawDiskPhotograph(const Look& l) {
-    double centre, half;
-    if (!seenRimArc(l.observer, centre, half)) {
+    if (!l.rimVisible) {
         return;
     }
-    auto seenAt = [&](double a) {
-        return skyDegrees(boostMatrix,
-                          applyMatrix4(boostMatrix, pastConeEvent(l.observer, rimX(a), rimY(a))));
-    };
+    const double centre = l.rimCentreDegrees, half = l.rimHalfDegrees;
+    auto seenAt = [&](double a) { return seenSky(l, rimX(a), rimY(a)); };
+    auto restAt = [&](double a) { return restSky(l, rimX(a), rimY(a)); };
     glLineWidth(photographWidth);
     setSceneColour(seenRimColour);
     glBegin(GL_LINES);
@@ -347,9 +358,7 @@ void drawDiskPhotograph(const Look& l) {
             const double a = centre - half + 2.0 * half * i / steps;
             const double b = centre - half + 2.0 * half * (i + 1) / steps;
             photographSegment(seenAt(a), seenAt(b), photographSeenY);
-            photographSegment(restSkyDegrees(boostMatrix, l.observer, rimX(a), rimY(a)),
-                              restSkyDegrees(boostMatrix, l.observer, rimX(b), rimY(b)),
-                              photographRestY);
+            photographSegment(restAt(a), restAt(b), photographRestY);
         }
     }
     glEnd();
@@ -366,8 +375,7 @@ void drawDiskPhotograph(const Look& l) {
             tickColour(k, colour);
             setSceneColour(colour);
             const double seenX = photographX(seenAt(a));
-            const double restX =
-                photographX(restSkyDegrees(boostMatrix, l.observer, rimX(a), rimY(a)));
+            const double restX = photographX(restAt(a));
             glVertex3d(seenX, photographSeenY - photographMark, photographDepth);
             glVertex3d(seenX, photographSeenY + photographMark, photographDepth);
             glVertex3d(restX, photographRestY - photographMark, photographDepth);

@@ -107,7 +107,12 @@ export function attachScenes(module, links, readouts) {
       return share >= 0 && share < 1 ? share : 0;
     },
     end: () => 1,
-    advance: (share) => set('look', Number((first + (last - first) * share).toFixed(4))),
+    advance(share) { // the fields follow at the panel's pace, in refresh
+      const t = Number((first + (last - first) * share).toFixed(4));
+      if (!setters.look(t)) return false;
+      values.look = t;
+      return true;
+    },
     stopped: () => module._webPostRedisplay(),
   });
   const players = [orbitPlayer, flyByPlayer];
@@ -145,6 +150,7 @@ export function attachScenes(module, links, readouts) {
     if (blocks.seen.hidden === seen) blocks.seen.hidden = !seen;
     if (!thomas) orbitPlayer.pause();
     if (!seen) flyByPlayer.pause();
+    if (seen && !controls.look.includes(document.activeElement)) show('look');
     const seenFaces = q.demo === 8 ? module.UTF8ToString(module._webSeenFaces()) : '';
     if (faces.textContent !== seenFaces) faces.textContent = seenFaces;
     if (faces.parentElement.hidden === !seenFaces) faces.parentElement.hidden = !seenFaces;
