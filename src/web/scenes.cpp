@@ -6,9 +6,9 @@
 //   webSetPolygonSides(n)       F7: the polygon of boosts, 3 to 12 sides
 //   webSetOrbitShare(share)     F7: the gyroscope's place, 0 to 1
 //   webSetLookTime(t)           F8, F9: the observer's time, -5 to 5
-//   webSeenFaces()              F8: the faces seen, in order across the image ("near, trailing") of the orbit
+//   webSeenFaces()              F8: the faces seen, across the image ("near, trailing")
 //   webResetScenes()            all of them back to their start values
-// Each returns 0 and changes nothing when the value is out of range.
+// Each setter returns 0 and changes nothing when the value is out of range.
 #include "app/sceneSettings.h"
 #include "app/state.h"
 #include "relativity/terrell.h"
