@@ -26,26 +26,6 @@ double wrapped(double degrees) {
     return d < 0.0 ? d + 360.0 : d;
 }
 
-// one look: the boost, the observer's own-frame event and both directions of motion
-struct View {
-    const Matrix4& boost;
-    SpacetimeVector observer;
-    double drawnMotion, ownMotion;
-};
-
-View viewAt(const Matrix4& boost, double lookTime) {
-    return {boost, observerInOwnFrame(boost, lookTime), drawnMotionDegrees(boost),
-            ownMotionDegrees(boost)};
-}
-
-double seenDegrees(const View& v, double x, double y) {
-    return skyDegreesFrom(v.drawnMotion, applyMatrix4(v.boost, pastConeEvent(v.observer, x, y)));
-}
-
-double restDegrees(const View& v, double x, double y) {
-    return restSkyDegreesFrom(v.ownMotion, v.observer, x, y);
-}
-
 void widen(SeenImage& image, double seen, double rest) {
     image.from = std::min(image.from, seen);
     image.to = std::max(image.to, seen);
@@ -53,13 +33,13 @@ void widen(SeenImage& image, double seen, double rest) {
     image.restTo = std::max(image.restTo, rest);
 }
 
-SeenImage emptyImage(const View& v) {
+SeenImage emptyImage(const SkyView& v) {
     SeenImage image;
     image.from = image.restFrom = 360.0;
     image.to = image.restTo = 0.0;
     image.faceCount = 0;
     image.apparentRotation =
-        seenDegrees(v, 0.0, objectCentreY) - restDegrees(v, 0.0, objectCentreY);
+        seenSkyDegrees(v, 0.0, objectCentreY) - restSkyDegrees(v, 0.0, objectCentreY);
     return image;
 }
 } // namespace
@@ -88,28 +68,22 @@ SpacetimeVector futureConeEvent(const SpacetimeVector& observerOwn, double x, do
     return {x, y, observerOwn.t + std::hypot(x - observerOwn.x, y - observerOwn.y)};
 }
 
-double drawnMotionDegrees(const Matrix4& boost) {
+SkyView skyViewAt(const Matrix4& boost, double lookTime) {
     const BoostParts parts = splitBoost(boost);
-    return parts.speed > 0.0 ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian
-                             : 0.0;
+    const double drawnMotion =
+        parts.speed > 0.0 ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian : 0.0;
+    return {boost, observerInOwnFrame(boost, lookTime), drawnMotion, ownMotionDegrees(boost)};
 }
 
-double skyDegreesFrom(double motionDegrees, const SpacetimeVector& drawn) {
-    return wrapped(std::atan2(drawn.y, drawn.x) * degreesPerRadian - motionDegrees);
+double seenSkyDegrees(const SkyView& v, double x, double y) {
+    // the observer sits at x = y = 0 of the frame drawn
+    const SpacetimeVector drawn = applyMatrix4(v.boost, pastConeEvent(v.observer, x, y));
+    return wrapped(std::atan2(drawn.y, drawn.x) * degreesPerRadian - v.drawnMotion);
 }
 
-double restSkyDegreesFrom(double ownMotion, const SpacetimeVector& observerOwn, double x,
-                          double y) {
-    return wrapped(std::atan2(y - observerOwn.y, x - observerOwn.x) * degreesPerRadian - ownMotion);
-}
-
-double skyDegrees(const Matrix4& boost, const SpacetimeVector& drawn) {
-    return skyDegreesFrom(drawnMotionDegrees(boost), drawn);
-}
-
-double restSkyDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x,
-                      double y) {
-    return restSkyDegreesFrom(ownMotionDegrees(boost), observerOwn, x, y);
+double restSkyDegrees(const SkyView& v, double x, double y) {
+    const double own = std::atan2(y - v.observer.y, x - v.observer.x) * degreesPerRadian;
+    return wrapped(own - v.ownMotion);
 }
 
 bool faceSeen(const SpacetimeVector& observerOwn, SquareFace face) {
@@ -139,7 +113,7 @@ bool seenRimArc(const SpacetimeVector& observerOwn, double& centreAngle, double&
 }
 
 SeenImage seeSquare(const Matrix4& boost, double lookTime) {
-    const View v = viewAt(boost, lookTime);
+    const SkyView v = skyViewAt(boost, lookTime);
     const SpacetimeVector& observer = v.observer;
     SeenImage image = emptyImage(v);
     double middle[squareFaceCount];
@@ -151,8 +125,8 @@ SeenImage seeSquare(const Matrix4& boost, double lookTime) {
         squareFaceEnds(static_cast<SquareFace>(f), ends);
         double sum = 0.0;
         for (const auto& end : ends) {
-            const double seen = seenDegrees(v, end[0], end[1]);
-            widen(image, seen, restDegrees(v, end[0], end[1]));
+            const double seen = seenSkyDegrees(v, end[0], end[1]);
+            widen(image, seen, restSkyDegrees(v, end[0], end[1]));
             sum += seen;
         }
         middle[f] = sum / 2.0;
@@ -164,7 +138,7 @@ SeenImage seeSquare(const Matrix4& boost, double lookTime) {
 }
 
 SeenImage seeDisk(const Matrix4& boost, double lookTime) {
-    const View v = viewAt(boost, lookTime);
+    const SkyView v = skyViewAt(boost, lookTime);
     SeenImage image = emptyImage(v);
     double centre = 0.0, half = 0.0;
     if (!seenRimArc(v.observer, centre, half)) {
@@ -174,7 +148,7 @@ SeenImage seeDisk(const Matrix4& boost, double lookTime) {
     for (double side : {-1.0, 1.0}) {
         const double a = (centre + side * half) / degreesPerRadian;
         const double x = diskRadius * std::cos(a), y = objectCentreY + diskRadius * std::sin(a);
-        widen(image, seenDegrees(v, x, y), restDegrees(v, x, y));
+        widen(image, seenSkyDegrees(v, x, y), restSkyDegrees(v, x, y));
     }
     return image;
 }

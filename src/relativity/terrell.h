@@ -27,21 +27,24 @@ SpacetimeVector observerInOwnFrame(const Matrix4& boost, double lookTime);
 SpacetimeVector pastConeEvent(const SpacetimeVector& observerOwn, double x, double y);
 SpacetimeVector futureConeEvent(const SpacetimeVector& observerOwn, double x, double y);
 
-// The sky angle, 0 to 360, at which the observer at (0, 0, t) sees a drawn
-// event on its past cone; the motion is the drawn velocity of the boost (+x at rest).
-double skyDegrees(const Matrix4& boost, const SpacetimeVector& drawn);
+// One look at the object at the observer's time: the boost, the observer's
+// event in the object's own coordinates, and the direction of motion, drawn
+// and in the own frame (degrees from +x; +x at rest), worked out once.
+struct SkyView {
+    Matrix4 boost;
+    SpacetimeVector observer;
+    double drawnMotion;
+    double ownMotion;
+};
+SkyView skyViewAt(const Matrix4& boost, double lookTime);
+
+// The sky angle, 0 to 360, at which the observer sees the rest point (x, y):
+// the direction its light arrives from, from the direction of motion.
+double seenSkyDegrees(const SkyView& view, double x, double y);
 
 // The same for the object at rest, seen from the observer's own-frame place:
 // the direction of (x, y) from there, from the direction of motion in the own frame.
-double restSkyDegrees(const Matrix4& boost, const SpacetimeVector& observerOwn, double x, double y);
-
-// The same two, with the direction of motion (degrees from +x, drawn or own)
-// worked out once for many points.
-double skyDegreesFrom(double drawnMotionDegrees, const SpacetimeVector& drawn);
-double restSkyDegreesFrom(double ownMotionDegrees, const SpacetimeVector& observerOwn, double x,
-                          double y);
-// The drawn direction of motion, degrees from +x (0 at rest).
-double drawnMotionDegrees(const Matrix4& boost);
+double restSkyDegrees(const SkyView& view, double x, double y);
 
 // A face is seen when the observer's own-frame place lies on its outer side
 // (along the light ray, nothing of the square comes before it).

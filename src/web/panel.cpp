@@ -15,12 +15,10 @@
 #include "app/sceneSettings.h"
 #include "app/state.h"
 #include "input/navigation.h"
-#include "relativity/lightCones.h"
 #include "relativity/readouts.h"
-#include "relativity/terrell.h"
-#include "relativity/thomas.h"
 #include "web/diagram.h"
 #include "web/palette.h"
+#include "web/scenes.h"
 #include "web/trip.h"
 
 #include <GL/freeglut.h>
@@ -70,16 +68,6 @@ enum Quantity {
     reunionTravellerSent,
     reunionTravellerReceived,
     rideVelocity, // riding: the velocity of the traveller's leg in the home frame
-    halfAngle,    // the light cones: degrees, acos v
-    rayAngle,     // the probe ray as drawn, degrees from the direction of motion
-    rayDoppler,
-    thomasPerOrbit, // Thomas precession: degrees per orbit
-    polygonPerLoop, // the same for a polygon of boosts
-    orbitShare,     // how far round the gyroscope is, 0 to 1
-    observerTime,   // what is seen: the observer's time, the apex of its cones
-    imageFrom,      // the seen image's extent, sky degrees from the direction of motion
-    imageTo,
-    apparentRotation,
     quantityCount
 };
 const char* const quantityNames[] = {
@@ -115,19 +103,9 @@ const char* const quantityNames[] = {
     "reunionTravellerSent",
     "reunionTravellerReceived",
     "rideVelocity",
-    "halfAngle",
-    "rayAngle",
-    "rayDoppler",
-    "thomasAngle",
-    "polygonAngle",
-    "orbitShare",
-    "lookTime",
-    "imageFrom",
-    "imageTo",
-    "apparentRotation",
 };
 static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
-double readouts[quantityCount];
+double readouts[quantityCount + sceneQuantityCount]; // the scenes' after the panel's own
 char linkText[64];
 
 bool hasVelocityControl() {
@@ -141,30 +119,6 @@ void setBoostX(double beta, double gammaFactor) {
         frameVelocity = addVelocities(0.0, beta); // held strictly inside (-1, 1)
     }
     glutPostRedisplay();
-}
-
-// the light cones' and the gyroscope's numbers, where their scenes are shown
-void readSceneQuantities(double speed) {
-    if (currentDemo == demoUpwardCone) {
-        readouts[halfAngle] = aberrationHalfAngle(speed);
-        readouts[rayAngle] = emittedDrawnAngle(probeRayDegrees, speed);
-        readouts[rayDoppler] = emittedDoppler(probeRayDegrees, speed);
-    } else if (currentDemo == demoDownwardCone) {
-        readouts[halfAngle] = aberrationHalfAngle(speed);
-        readouts[rayAngle] = receivedDrawnAngle(probeRayDegrees, speed);
-        readouts[rayDoppler] = receivedDoppler(probeRayDegrees, speed);
-    } else if (currentDemo == demoThomasPrecession) {
-        readouts[thomasPerOrbit] = thomasAngle(orbitSpeed);
-        readouts[polygonPerLoop] = polygonAngle(polygonSides, orbitSpeed);
-        readouts[orbitShare] = gyroscopeOrbitShare;
-    } else if (currentDemo == demoSquareTube || currentDemo == demoRoundTube) {
-        const SeenImage image = currentDemo == demoSquareTube ? seeSquare(boostMatrix, lookTime)
-                                                              : seeDisk(boostMatrix, lookTime);
-        readouts[observerTime] = lookTime;
-        readouts[imageFrom] = image.from;
-        readouts[imageTo] = image.to;
-        readouts[apparentRotation] = image.apparentRotation;
-    }
 }
 
 // "0.600000" as "0.6"
@@ -182,11 +136,11 @@ void trimZeros(char* text) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int webReadoutCount() {
-    return quantityCount;
+    return quantityCount + sceneQuantityCount;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* webReadoutName(int i) {
-    return (i >= 0 && i < quantityCount) ? quantityNames[i] : "";
+    return (i >= 0 && i < quantityCount) ? quantityNames[i] : sceneQuantityName(i - quantityCount);
 }
 
 EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
@@ -218,7 +172,7 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
         readouts[velocity] = parts.speed;
         readouts[gamma] = parts.gamma;
         readouts[wignerAngle] = parts.rotationDegrees;
-        readSceneQuantities(parts.speed);
+        readSceneQuantities(parts.speed, readouts + quantityCount);
     }
     TripReadouts trip;
     if (currentTrip(trip)) {

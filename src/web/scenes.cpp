@@ -9,9 +9,14 @@
 //   webSeenFaces()              F8: the faces seen, across the image ("near, trailing")
 //   webResetScenes()            all of them back to their start values
 // Each setter returns 0 and changes nothing when the value is out of range.
+// The scenes' readouts are worked out here too, for the panel.
+#include "web/scenes.h"
+
 #include "app/sceneSettings.h"
 #include "app/state.h"
+#include "relativity/lightCones.h"
 #include "relativity/terrell.h"
+#include "relativity/thomas.h"
 
 #include <GL/freeglut.h>
 #include <cstring>
@@ -26,11 +31,56 @@ const int maxPolygonSides = 12;
 const double maxLookTime = 5.0;
 char seenFacesText[64];
 
+enum SceneQuantity {
+    halfAngle, // the light cones: degrees, acos v
+    rayAngle,  // the probe ray as drawn, degrees from the direction of motion
+    rayDoppler,
+    thomasPerOrbit, // Thomas precession: degrees per orbit
+    polygonPerLoop, // the same for a polygon of boosts
+    orbitShare,     // how far round the gyroscope is, 0 to 1
+    observerTime,   // what is seen: the observer's time, the apex of its cones
+    imageFrom,      // the seen image's extent, sky degrees from the direction of motion
+    imageTo,
+    apparentRotation,
+};
+const char* const sceneQuantityNames[sceneQuantityCount] = {
+    "halfAngle",  "rayAngle", "rayDoppler", "thomasAngle", "polygonAngle",
+    "orbitShare", "lookTime", "imageFrom",  "imageTo",     "apparentRotation",
+};
+static_assert(apparentRotation + 1 == sceneQuantityCount, "a name a quantity");
+
 int changed() {
     glutPostRedisplay();
     return 1;
 }
 } // namespace
+
+const char* sceneQuantityName(int i) {
+    return (i >= 0 && i < sceneQuantityCount) ? sceneQuantityNames[i] : "";
+}
+
+void readSceneQuantities(double speed, double out[sceneQuantityCount]) {
+    if (currentDemo == demoUpwardCone) {
+        out[halfAngle] = aberrationHalfAngle(speed);
+        out[rayAngle] = emittedDrawnAngle(probeRayDegrees, speed);
+        out[rayDoppler] = emittedDoppler(probeRayDegrees, speed);
+    } else if (currentDemo == demoDownwardCone) {
+        out[halfAngle] = aberrationHalfAngle(speed);
+        out[rayAngle] = receivedDrawnAngle(probeRayDegrees, speed);
+        out[rayDoppler] = receivedDoppler(probeRayDegrees, speed);
+    } else if (currentDemo == demoThomasPrecession) {
+        out[thomasPerOrbit] = thomasAngle(orbitSpeed);
+        out[polygonPerLoop] = polygonAngle(polygonSides, orbitSpeed);
+        out[orbitShare] = gyroscopeOrbitShare;
+    } else if (currentDemo == demoSquareTube || currentDemo == demoRoundTube) {
+        const SeenImage image = currentDemo == demoSquareTube ? seeSquare(boostMatrix, lookTime)
+                                                              : seeDisk(boostMatrix, lookTime);
+        out[observerTime] = lookTime;
+        out[imageFrom] = image.from;
+        out[imageTo] = image.to;
+        out[apparentRotation] = image.apparentRotation;
+    }
+}
 
 extern "C" {
 

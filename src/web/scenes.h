@@ -1,0 +1,13 @@
+// The 3D scenes' readouts, which the panel lists after its own: the light
+// cones' angles and Doppler factors (F5, F6), Thomas precession (F7), and what
+// is seen of the square and the disk (F8, F9).
+#pragma once
+
+const int sceneQuantityCount = 10;
+
+// "halfAngle", "rayAngle", ...; "" out of range.
+const char* sceneQuantityName(int i);
+
+// The values for the demonstration shown, where its scene is: NaN elsewhere
+// is the caller's. speed: how fast things at rest in the scene are drawn moving.
+void readSceneQuantities(double speed, double out[sceneQuantityCount]);
