@@ -5,7 +5,7 @@
 // in each frame and the velocity that makes it simultaneous or puts it at one
 // place, all computed by the program. Links carry ev= (own frame) and show=.
 import { parseNumber, linkNumber } from './link.js';
-import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
+import { formatNumber, withheld, anyWithheld, WITHHELD_TEXT } from './panel.js';
 
 const MAX_EVENTS = 26;
 const OVERLAYS = [['axes', 'show-axes'], ['simultaneity', 'show-simultaneity'], ['cones', 'show-light-cones']];
@@ -111,6 +111,7 @@ export function attachEvents(module, links) {
     },
     reset() {
       module._webClearEvents();
+      rebuild(0);
       for (const [, box] of boxes) box.checked = false;
       setOverlays();
     },
@@ -121,7 +122,9 @@ export function attachEvents(module, links) {
         if (good.length < events.length) ignore('ev', text, `${events.length - good.length} of the events are not two numbers x',t'`);
         if (good.length > MAX_EVENTS) ignore('ev', text, `more than ${MAX_EVENTS} events: the first ${MAX_EVENTS} are kept`);
         module._webClearEvents();
-        for (const [x, t] of good.slice(0, MAX_EVENTS)) module._webAddEventOwn(x, t);
+        const added = good.slice(0, MAX_EVENTS).filter(([x, t]) => module._webAddEventOwn(x, t)).length;
+        if (added < Math.min(good.length, MAX_EVENTS)) ignore('ev', text, 'events are placed in demonstrations 1 to 3');
+        rebuild(module._webEventCount()); // the pair at once, for the readouts a lesson's step judges
       }
       for (const text of values.get('show') || []) {
         const names = text.split(',').filter(Boolean);
@@ -177,6 +180,8 @@ export function attachEvents(module, links) {
     }
     pairVelocity = Number.isFinite(q.pairSimultaneousAt) ? q.pairSimultaneousAt : q.pairSamePlaceAt;
     apply.hidden = !Number.isFinite(pairVelocity);
+    const givesAway = anyWithheld('pairSimultaneousAt', 'pairSamePlaceAt', 'velocity'); // the boost shows v
+    if (apply.disabled !== givesAway) apply.disabled = givesAway;
     apply.textContent = Number.isFinite(q.pairSimultaneousAt) ? `Boost until ${first} and ${second} are simultaneous`
       : `Boost until ${first} and ${second} are at one place`;
     const note = q.pairKind < 0

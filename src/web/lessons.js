@@ -1,99 +1,16 @@
-// Lessons: predict, then check. A lesson is plain text, one step after another:
-//   # Title of the lesson
-//   ## Title of a step
-//   state: demo=1&v=0.6        the link of the step's state, set as the step opens
-//   ask: How much ...?         a prediction, typed as a number
-//   answer: coordinateTime     the readout that answers it: the program's own number
-//   explain: gamma is {gamma}  shown after Check; {name} is that readout as the panel shows it
-//   Any other line is prose of the step, shown before the question.
-// Built-in lessons open by #lesson=ID; a teacher's own opens from a file (or
-// dropped on the page) and the link then carries it, compressed. Lesson text
+// Lessons: predict, then check. A lesson is plain text (its format is in
+// lessonText.js); built-in lessons open by #lesson=ID, a teacher's own from a
+// file (or dropped on the page) and the link then carries it, compressed.
+// Each step sets its state; Check judges the readout of that state, whatever
+// the picture shows by then, and brings the step's picture back. Lesson text
 // is only ever text: no markup in it is interpreted.
+// Controls: the picker, the file, Check (or Enter), ±, Back, Next, the step's
+// picture and Close.
 import { parseNumber } from './link.js';
-import { formatNumber, withheld } from './panel.js';
+import { formatNumber, decimalsOf, withheld, WITHHELD_TEXT } from './panel.js';
+import { MAX_BYTES, parseLesson, checkMeaning, judge, squeeze, unsqueeze } from './lessonText.js';
 
-const MAX_BYTES = 64 * 1024;
-const RIGHT_WITHIN = 0.02; // of the answer: a prediction this close is right
-// readouts the panel shows as words, which no number typed can predict
-const WORD_READOUTS = new Set(['demo', 'pairKind', 'pairFirstDiagram', 'pairFirstOwn']);
-const STEP_KEYS = ['state', 'ask', 'answer', 'explain'];
-
-// The lesson in text, or the first line that is wrong.
-// known: readout names; stateProblems(fragment): what is wrong with a state line
-export function parseLesson(text, known, stateProblems) {
-  if (new TextEncoder().encode(text).length > MAX_BYTES) return { error: `The lesson is over ${MAX_BYTES / 1024} KB.` };
-  if (text.includes('\0')) return { error: 'This is not a text file.' };
-  const lines = text.split(/\r?\n/);
-  const lesson = { title: '', intro: [], steps: [] };
-  let step = null;
-  const wrong = (n, what) => ({ error: `Line ${n}: ${what}` });
-  const prose = (target, line) => {
-    if (line.trim() === '') {
-      if (target.length && target.at(-1) !== '') target.push('');
-    } else if (target.length && target.at(-1) !== '') {
-      target[target.length - 1] += ` ${line.trim()}`;
-    } else {
-      if (target.at(-1) === '') target.pop();
-      target.push(line.trim());
-    }
-  };
-  for (const [i, line] of lines.entries()) {
-    const n = i + 1;
-    const names = [...line.matchAll(/\{([^{}\s]*)\}/g)].map((m) => m[1]);
-    const unknown = names.find((name) => !known.has(name));
-    if (unknown !== undefined) return wrong(n, `{${unknown}} names no readout`);
-    const key = /^(\w+):\s*(.*)$/.exec(line);
-    if (!lesson.title) {
-      if (line.trim() === '') continue;
-      if (!/^# \S/.test(line)) return wrong(n, "a lesson begins with its title, as '# Title'");
-      lesson.title = line.slice(2).trim();
-    } else if (/^## /.test(line)) {
-      step = { title: line.slice(3).trim(), line: n, prose: [], state: null, ask: null, answer: null, explain: null };
-      if (!step.title) return wrong(n, 'a step needs a title');
-      lesson.steps.push(step);
-    } else if (/^#/.test(line)) {
-      return wrong(n, "a title is '# Title' for the lesson, '## Title' for a step");
-    } else if (key && STEP_KEYS.includes(key[1])) {
-      if (!step) return wrong(n, `${key[1]}: belongs to a step, after its '## Title'`);
-      if (step[key[1]] !== null) return wrong(n, `the step has ${key[1]}: already`);
-      step[key[1]] = { text: key[2].trim(), line: n };
-      if (key[1] === 'answer') {
-        if (!known.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} names no readout`);
-        if (WORD_READOUTS.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} is shown in words, not predicted as a number`);
-      }
-      if (key[1] === 'state') {
-        const problems = stateProblems(step.state.text);
-        if (problems.length) return wrong(n, `state: ${problems[0]}`);
-      }
-    } else {
-      prose(step ? step.prose : lesson.intro, line);
-    }
-  }
-  if (!lesson.title) return { error: 'Line 1: a lesson begins with its title, as \'# Title\'' };
-  if (!lesson.steps.length) return wrong(lines.length, "a lesson needs a step, as '## Title'");
-  for (const s of lesson.steps) {
-    if (Boolean(s.ask) !== Boolean(s.answer)) {
-      return wrong((s.ask || s.answer).line, s.ask ? 'ask: needs an answer: naming a readout' : 'answer: needs an ask: with the question');
-    }
-    for (const target of [s.prose, lesson.intro]) if (target.at(-1) === '') target.pop();
-  }
-  return { lesson };
-}
-
-// Text to bytes and back, for links: deflate, then base64 for URLs.
-async function squeeze(text) {
-  const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-  const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
-  let binary = '';
-  for (const b of bytes) binary += String.fromCharCode(b);
-  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
-}
-async function unsqueeze(packed) {
-  const binary = atob(packed.replace(/-/g, '+').replace(/_/g, '/'));
-  const bytes = Uint8Array.from(binary, (c) => c.charCodeAt(0));
-  const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw'));
-  return new Response(stream).text();
-}
+const LESSON_KEYS = /^(lesson|lessontext|step)=/;
 
 // builtIn: { id: text }; readouts(): the program's readouts by name
 export function attachLessons(module, links, readouts, builtIn) {
@@ -102,9 +19,9 @@ export function attachLessons(module, links, readouts, builtIn) {
   const counter = document.getElementById('lesson-counter');
   const stepTitle = document.getElementById('lesson-step-title');
   const stepText = document.getElementById('lesson-prose');
+  const ask = document.getElementById('lesson-ask');
   const question = document.getElementById('lesson-question');
   const field = box.querySelector('[data-control="lesson-answer"]');
-  const check = box.querySelector('[data-control="lesson-check"]');
   const reveal = document.getElementById('lesson-reveal');
   const answer = box.querySelector('[data-quantity="lessonAnswer"]');
   const verdict = box.querySelector('[data-lesson-verdict]');
@@ -118,22 +35,32 @@ export function attachLessons(module, links, readouts, builtIn) {
   let source = null; // { id } built in, or { packed } from a file
   let at = 0;
   let checked = false;
+  let stepQ = null; // the readouts of the step's own state, which Check judges
+  let stepLink = ''; // that state as a link, to bring the step's picture back
 
   const known = () => new Set(Object.keys(readouts()));
-  // a readout as the panel shows it: its words, or its number with the panel's decimals
-  const shown = (name, q = readouts()) => {
+  // the state now as a link, without the lesson's own parts
+  const stateLink = () => links.current().split('&').filter((part) => !LESSON_KEYS.test(part)).join('&');
+  // a readout as the panel shows it: its words, or its number with the panel's decimals;
+  // '?' for the answer before Check
+  const shown = (name, q) => {
+    if (withheld.has(name)) return WITHHELD_TEXT;
     const element = document.querySelector(`#panel [data-quantity="${name}"]:not(#lesson *):not(#events *)`);
     const value = q[name];
     if (element && !Number.isFinite(value)) return element.textContent || '–';
     if (['pairKind', 'pairFirstDiagram', 'pairFirstOwn'].includes(name)) return element?.textContent || '–';
-    return formatNumber(value, element?.dataset.decimals ? Number(element.dataset.decimals) : 4) || '–';
+    return formatNumber(value, element?.dataset.decimals ? Number(element.dataset.decimals) : decimalsOf(name)) || '–';
   };
   const fill = (text, q) => text.replace(/\{([^{}\s]*)\}/g, (_, name) => shown(name, q));
   const setText = (element, text) => {
     if (element.textContent !== text) element.textContent = text;
   };
+  const setFlag = (element, flag, on) => {
+    if (element[flag] !== on) element[flag] = on;
+  };
   let shownProse = null;
-  const render = (q = readouts()) => {
+  // q: the readouts of the picture now, which the step's prose follows
+  const render = (q) => {
     const step = lesson.steps[at];
     setText(title, lesson.title);
     setText(counter, `Step ${at + 1} of ${lesson.steps.length}`);
@@ -147,15 +74,17 @@ export function attachLessons(module, links, readouts, builtIn) {
         return p;
       }));
     }
-    question.hidden = !step.ask;
-    setText(document.getElementById('lesson-ask'), step.ask ? fill(step.ask.text, q) : '');
-    reveal.hidden = !checked;
-    if (checked) setText(explain, step.explain ? fill(step.explain.text, q) : '');
-    back.disabled = at === 0;
-    next.disabled = at === lesson.steps.length - 1;
+    setFlag(question, 'hidden', !step.ask);
+    setText(ask, step.ask ? fill(step.ask.text, stepQ) : '');
+    setFlag(reveal, 'hidden', !checked);
+    setText(explain, checked && step.explain ? fill(step.explain.text, stepQ) : '');
+    setFlag(back, 'disabled', at === 0);
+    setFlag(next, 'disabled', at === lesson.steps.length - 1);
   };
 
-  const showStep = (n, { applyState = true } = {}) => {
+  // applyState false: the rest of the link being opened is the state, set after the
+  // step's (rest: that link, when the lesson opens after the rest was set)
+  const showStep = (n, { applyState = true, rest = null } = {}) => {
     at = Math.max(0, Math.min(lesson.steps.length - 1, n));
     checked = false;
     field.value = '';
@@ -164,22 +93,44 @@ export function attachLessons(module, links, readouts, builtIn) {
     const step = lesson.steps[at];
     withheld.clear();
     if (step.answer) withheld.add(step.answer.text);
-    if (applyState && step.state) links.open(step.state.text, { fresh: true });
-    render();
+    if (step.state) links.open(step.state.text, { fresh: true });
+    stepQ = readouts();
+    stepLink = stateLink();
+    if (rest !== null) links.open(rest, { fresh: true });
+    else if (!applyState) links.resetAll();
+    render(stepQ);
     module._webPostRedisplay(); // the step's numbers come with the next frame
   };
 
+  // each step's state tried in turn, then the state before put back
+  const meaningOf = (parsed) => {
+    const before = stateLink();
+    const tried = new Map();
+    const error = checkMeaning(parsed, (state) => {
+      if (!tried.has(state)) {
+        const unused = [];
+        links.open(state, { fresh: true, onIgnore: (part, reason) => unused.push(`${part}: ${reason}`) });
+        tried.set(state, { q: readouts(), unused });
+      }
+      return tried.get(state);
+    });
+    links.open(before, { fresh: true });
+    return error;
+  };
+
+  // the lesson opened, or what is wrong with it
   const open = (text, from, options) => {
     const parsed = parseLesson(text, known(), links.problems);
-    problem.textContent = parsed.error || '';
-    problem.hidden = !parsed.error;
-    if (parsed.error) return false;
+    const error = parsed.error || meaningOf(parsed.lesson);
+    setText(problem, error);
+    setFlag(problem, 'hidden', !error);
+    if (error) return error;
     lesson = parsed.lesson;
     source = from;
     pick.value = from.id || '';
     box.hidden = false;
     showStep(options?.step ?? 0, options);
-    return true;
+    return '';
   };
   const close = () => {
     withheld.clear();
@@ -190,36 +141,59 @@ export function attachLessons(module, links, readouts, builtIn) {
     module._webPostRedisplay();
   };
 
+  const VERDICTS = {
+    right: (said, reads) => `Right: you said ${said}, the program reads ${reads}.`,
+    sign: (said, reads) => `Wrong sign: you said ${said}, the program reads ${reads}. The size is right; the question says what the sign means.`,
+    wrong: (said, reads, off, relative) => `Not quite: you said ${said}, the program reads ${reads}, ${off} off${relative}.`,
+  };
   const checkPrediction = () => {
     const step = lesson.steps[at];
     if (!step.answer) return;
-    const guess = parseNumber(field.value.trim().replace(',', '.'));
+    const said = field.value.trim().replace(/^\u2212/, '-');
+    const guess = parseNumber(said.replace(',', '.'));
     if (Number.isNaN(guess)) {
       verdict.textContent = 'Type your prediction as a number first.';
       delete verdict.dataset.correct;
       return;
     }
-    const truth = readouts()[step.answer.text];
-    const off = Math.abs(guess - truth);
-    const right = off <= RIGHT_WITHIN * Math.max(Math.abs(truth), 1e-12) || off < 1e-12;
-    answer.dataset.answerOf = step.answer.text;
-    answer.textContent = shown(step.answer.text);
-    verdict.dataset.correct = String(right);
-    const relative = truth !== 0 ? ` (${Math.round((100 * off) / Math.abs(truth))}% ${guess > truth ? 'high' : 'low'})` : '';
-    verdict.textContent = right ? `Right: you said ${field.value.trim()}, the program reads ${answer.textContent}.`
-      : `Not quite: you said ${field.value.trim()}, the program reads ${answer.textContent}, ${formatNumber(off, 2)} off${relative}.`;
+    const name = step.answer.text;
+    const truth = stepQ[name];
+    if (!Number.isFinite(truth)) {
+      verdict.textContent = `This step’s picture does not show ${name}.`;
+      return;
+    }
+    const moved = stateLink() !== stepLink;
+    if (moved) links.open(stepLink, { fresh: true });
     checked = true;
-    withheld.delete(step.answer.text);
+    withheld.delete(name);
+    const reads = shown(name, stepQ);
+    answer.dataset.answerOf = name;
+    answer.textContent = reads;
+    const result = judge(guess, truth, step.tolerance?.value);
+    verdict.dataset.correct = String(result === 'right');
+    const off = Math.abs(guess - truth);
+    const relative = truth !== 0 ? ` (${Math.round((100 * off) / Math.abs(truth))}% ${guess > truth ? 'high' : 'low'})` : '';
+    verdict.textContent = VERDICTS[result](said, reads, formatNumber(off, 2), relative)
+      + (moved ? ' The picture is back at this step’s state.' : '');
     module._webPostRedisplay(); // the panel shows the readout again
-    render();
+    render(readouts());
   };
 
-  check.addEventListener('click', checkPrediction);
+  box.querySelector('[data-control="lesson-check"]').addEventListener('click', checkPrediction);
   field.addEventListener('keydown', (e) => {
     if (e.key === 'Enter') checkPrediction();
   });
+  // a minus sign where a phone's number keys have none
+  box.querySelector('[data-control="lesson-sign"]').addEventListener('click', () => {
+    field.value = field.value.startsWith('-') ? field.value.slice(1) : `-${field.value}`;
+    field.focus();
+  });
   back.addEventListener('click', () => showStep(at - 1));
   next.addEventListener('click', () => showStep(at + 1));
+  box.querySelector('[data-control="lesson-restore"]').addEventListener('click', () => {
+    links.open(stepLink, { fresh: true });
+    module._webPostRedisplay();
+  });
   box.querySelector('[data-control="lesson-close"]').addEventListener('click', close);
 
   for (const id of Object.keys(builtIn)) {
@@ -237,7 +211,7 @@ export function attachLessons(module, links, readouts, builtIn) {
       return;
     }
     const text = await chosen.text();
-    if (open(text, { packed: null })) source.packed = await squeeze(text);
+    if (!open(text, { packed: null })) source.packed = await squeeze(text);
   };
   file.addEventListener('change', () => openFile(file.files[0]));
   document.addEventListener('dragover', (e) => e.preventDefault());
@@ -251,16 +225,23 @@ export function attachLessons(module, links, readouts, builtIn) {
     check: (key, text) => (key === 'lesson' && !builtIn[text] ? `the lessons are ${Object.keys(builtIn).join(', ')}` : ''),
     apply(values, ignore, given) {
       const step = values.has('step') ? parseNumber(values.get('step').at(-1)) - 1 : 0;
-      // the rest of the link is this very state: a step's own state is set only when it is alone
+      if (!Number.isInteger(step) || step < 0) ignore('step', values.get('step').at(-1), 'a step is a whole number from 1');
+      // the rest of the link is this very state: it is set on top of the step's
       const options = { step: Number.isInteger(step) ? step : 0, applyState: ![...given].some((k) => !this.keys.includes(k)) };
       if (values.has('lesson')) {
         const id = values.get('lesson').at(-1);
-        if (builtIn[id]) open(builtIn[id], { id }, options);
-        else ignore('lesson', id, this.check('lesson', id));
+        const error = builtIn[id] ? open(builtIn[id], { id }, options) : this.check('lesson', id);
+        if (error) ignore('lesson', id, error);
       } else if (values.has('lessontext')) {
         const packed = values.get('lessontext').at(-1);
-        unsqueeze(packed).then((text) => open(text, { packed }, options))
-          .catch(() => ignore('lessontext', packed, 'no lesson can be read from it'));
+        const unreadable = 'no lesson can be read from it: the link may be cut short';
+        // read after the rest of the link is set: the step's state comes first, then that again
+        const rest = options.applyState ? null : window.location.hash.slice(1).split('&')
+          .filter((part) => !LESSON_KEYS.test(part)).join('&');
+        unsqueeze(packed).then((text) => {
+          const error = open(text, { packed }, { ...options, rest });
+          if (error) ignore('lessontext', packed, error);
+        }, () => ignore('lessontext', packed, unreadable));
       }
     },
     write() {
@@ -269,7 +250,7 @@ export function attachLessons(module, links, readouts, builtIn) {
     },
   });
 
-  // after every frame: the readouts q in the step's text follow the picture
+  // after every frame: the readouts q in the step's prose follow the picture
   return function refresh(q) {
     if (lesson) render(q);
   };

@@ -3,7 +3,9 @@
 // them when a link opens, in the order the features were added, and writes
 // them after every frame; the address itself changes at most a few times a
 // second (while the trip plays, say), and always to the latest state. A bad
-// part is ignored with a console line.
+// part is ignored with a console line and, in a link the user opened, a
+// message on the page; the address then keeps what was opened until the
+// state changes, so that the link can be reported as it was.
 
 const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
 const ADDRESS_EVERY_MS = 250; // the browser throttles address changes, and each costs a layout
@@ -22,12 +24,14 @@ export const linkNumber = (x) => String(Number(x.toPrecision(12)));
 // wrong with a part before any is applied ('' for nothing); reset() returns
 // the feature to its start (a lesson's step begins from there).
 // readouts(): the program's readouts by name
-export function attachLinks(log, readouts) {
+// report(lines): the parts of an opened link that were not used, [] for none
+export function attachLinks(log, readouts, report = () => {}) {
   const features = [];
   let fragment = null; // the address's
   let latest = null; // the state's
   let lastWrite = -Infinity;
   let timer = 0;
+  let opened = undefined; // the state a link opened, kept in the address until it changes (null: not yet read)
 
   const ignore = (part, reason) => log(`Link ignored in part ${part.slice(0, 40)}: ${reason}`);
   const decode = (text) => {
@@ -38,19 +42,25 @@ export function attachLinks(log, readouts) {
     }
   };
 
-  const parts = (hash) => hash.replace(/^#/, '').split('&').filter(Boolean).map((part) => {
+  // keys without regard to case, spaces around & and = (as a lesson may write them) dropped
+  const parts = (hash) => hash.replace(/^#/, '').split('&').map((part) => part.trim()).filter(Boolean).map((part) => {
     const equals = part.indexOf('=');
-    return [part, decode(equals < 0 ? part : part.slice(0, equals)), decode(equals < 0 ? '' : part.slice(equals + 1))];
+    const key = decode(equals < 0 ? part : part.slice(0, equals)).trim().toLowerCase();
+    return [part, key, decode(equals < 0 ? '' : part.slice(equals + 1)).trim()];
   });
   const ownerOf = (key) => features.find((f) => f.keys.includes(key));
 
-  // fresh: every feature back at its start first
-  const open = (hash, { fresh = false } = {}) => {
-    if (fresh) for (const feature of features) feature.reset?.();
+  const resetAll = () => {
+    for (const feature of features) feature.reset?.();
+  };
+  // fresh: every feature back at its start first; onIgnore(part, reason) takes
+  // the parts not used instead of the console
+  const open = (hash, { fresh = false, onIgnore = ignore } = {}) => {
+    if (fresh) resetAll();
     const byKey = new Map();
     for (const [part, key, value] of parts(hash)) {
       if (!ownerOf(key)) {
-        ignore(part, 'unknown key');
+        onIgnore(part, 'unknown key');
       } else {
         if (!byKey.has(key)) byKey.set(key, []);
         byKey.get(key).push(value);
@@ -59,8 +69,23 @@ export function attachLinks(log, readouts) {
     const given = new Set(byKey.keys());
     for (const feature of features) {
       const mine = new Map(feature.keys.filter((k) => byKey.has(k)).map((k) => [k, byKey.get(k)]));
-      if (mine.size) feature.apply(mine, (key, value, reason) => ignore(`${key}=${value}`, reason), given);
+      if (mine.size) feature.apply(mine, (key, value, reason) => onIgnore(`${key}=${value}`, reason), given);
     }
+  };
+
+  // a link the user opened, the whole state: what was not used is said on the page too
+  const openAddress = (hash) => {
+    const unused = [];
+    report(unused);
+    opened = null;
+    open(hash, {
+      fresh: true,
+      onIgnore(part, reason) {
+        ignore(part, reason);
+        unused.push(`${part.slice(0, 40)}${part.length > 40 ? '…' : ''}: ${reason}`);
+        report(unused);
+      },
+    });
   };
 
   // what is wrong with the parts of a fragment, before any is applied
@@ -71,7 +96,10 @@ export function attachLinks(log, readouts) {
   });
 
   window.addEventListener('hashchange', () => {
-    if (window.location.hash !== `#${fragment}`) open(window.location.hash);
+    if (window.location.hash !== `#${fragment}`) {
+      fragment = window.location.hash.slice(1);
+      openAddress(window.location.hash);
+    }
   });
 
   const written = (q) => features.flatMap((f) => f.write(q)).join('&');
@@ -92,19 +120,31 @@ export function attachLinks(log, readouts) {
     },
     // the link the page was opened with, once every feature is added
     openStart() {
-      if (window.location.hash) open(window.location.hash);
+      if (window.location.hash) {
+        fragment = window.location.hash.slice(1);
+        openAddress(window.location.hash);
+      }
     },
     open,
+    resetAll,
     problems,
+    // the link of the state now, not written to the address
+    current: () => written(readouts()),
     // the address of the state now, written at once (for scripts that read it)
     flush() {
       latest = written(readouts());
+      opened = undefined;
       writeAddress();
       return window.location.hash;
     },
     // the address after a change of state, for the readouts q of the frame
     refresh(q) {
       latest = written(q);
+      if (opened === null) opened = latest;
+      if (opened !== undefined) {
+        if (latest === opened) return;
+        opened = undefined;
+      }
       if (latest === fragment || timer) return;
       const wait = lastWrite + ADDRESS_EVERY_MS - performance.now();
       if (wait <= 0) writeAddress();

@@ -12,6 +12,7 @@ import { attachEvents } from './events.js';
 import { attachTwins } from './twins.js';
 import { attachScenes } from './scenes.js';
 import { attachLessons } from './lessons.js';
+import { attachLessonHelp, READOUT_GROUPS } from './lessonHelp.js';
 import { BUILT_IN_LESSONS } from './builtInLessons.js';
 import { attachPresentation } from './present.js';
 
@@ -84,10 +85,20 @@ async function start() {
   });
 
   const title = (n) => module.UTF8ToString(module._webDemoTitle(n));
-  const links = attachLinks(printLine, demo.readouts);
+  const linkProblem = document.getElementById('link-problem');
+  const links = attachLinks(printLine, demo.readouts, (unused) => {
+    linkProblem.hidden = !unused.length;
+    linkProblem.querySelector('ul').replaceChildren(...unused.map((text) => {
+      const item = document.createElement('li');
+      item.textContent = text;
+      return item;
+    }));
+  });
   demo.link = () => links.flush();
   // the lesson first: its step's state is set, then the rest of a link on top
   const refreshLesson = attachLessons(module, links, demo.readouts, BUILT_IN_LESSONS);
+  attachLessonHelp();
+  demo.readoutGroups = READOUT_GROUPS;
   const announcer = attachAnnouncer(document.getElementById('announcer'));
   const refreshPanel = attachPanel(module, links, (sentence) => announcer.note(sentence));
   const refreshLegend = attachLegend(module, links, title);

@@ -22,9 +22,16 @@ export function formatNumber(x, decimals = 4) {
   return /^-0(\.0*)?$/.test(text) ? text.slice(1) : text;
 }
 
-// Readouts a lesson asks the student to predict: shown as '?' until Check.
+// Readouts that count (pulses): shown as whole numbers.
+const COUNTS = new Set(['signalsReceivedByTraveller', 'reunionHomeSent', 'reunionHomeReceived', 'reunionTravellerSent',
+  'reunionTravellerReceived']);
+export const decimalsOf = (name) => (COUNTS.has(name) ? 0 : 4);
+
+// Readouts a lesson asks the student to predict: shown as '?' until Check,
+// with every sentence and control that would give them away.
 export const withheld = new Set();
 export const WITHHELD_TEXT = '?';
+export const anyWithheld = (...names) => names.some((name) => withheld.has(name));
 
 // The program's readouts by name (NaN: not shown in this demonstration).
 export function readQuantities(module) {
@@ -100,7 +107,7 @@ export function attachPanel(module, links, announce) {
       const shown = Number.isFinite(value);
       if (element.parentElement.hidden === shown) element.parentElement.hidden = !shown;
       const hidden = withheld.has(element.dataset.quantity);
-      const text = !shown ? '' : hidden ? WITHHELD_TEXT : formatNumber(value);
+      const text = !shown ? '' : hidden ? WITHHELD_TEXT : formatNumber(value, decimalsOf(element.dataset.quantity));
       if (element.textContent !== text) element.textContent = text;
       if (shown && !hidden) spoken.push(element.dataset.say.replace('{}', formatNumber(value, 2)));
     }

@@ -14,6 +14,7 @@ const FLY_BY_SECONDS = 8;
 const CONE_DEMOS = [5, 6];
 const THOMAS_DEMO = 7;
 const SEEN_DEMOS = [8, 9];
+const DEMOS_OF = { ray: '5 or 6', orbit: 7, sides: 7, look: '8 or 9' };
 const SEE = {
   5: 'A flash at the origin, seen from a frame in which its source moves (red arrow). The 24 rulings are '
     + 'evenly spaced in the source’s own frame; boosted, the orange half crowds into a cone of half-angle '
@@ -118,6 +119,8 @@ export function attachScenes(module, links, readouts) {
   const players = [orbitPlayer, flyByPlayer];
   const pause = () => players.forEach((p) => p.pause());
 
+  const keysOf = (demo) => (CONE_DEMOS.includes(demo) ? ['ray'] : demo === THOMAS_DEMO ? ['orbit', 'sides']
+    : SEEN_DEMOS.includes(demo) ? ['look'] : []);
   links.add({
     keys: Object.keys(DEFAULTS),
     check: (key, text) => (valid[key](parseNumber(text)) ? '' : limits[key]),
@@ -128,14 +131,16 @@ export function attachScenes(module, links, readouts) {
       for (const key of Object.keys(DEFAULTS)) show(key);
     },
     apply(given, ignore) {
+      const mine = keysOf(readouts().demo);
       for (const [key, texts] of given) {
-        for (const text of texts) if (!set(key, parseNumber(text))) ignore(key, text, limits[key]);
+        for (const text of texts) {
+          if (!mine.includes(key)) ignore(key, text, `${key} is set in demonstration ${DEMOS_OF[key]}`);
+          else if (!set(key, parseNumber(text))) ignore(key, text, limits[key]);
+        }
       }
     },
     write(q) {
-      const mine = CONE_DEMOS.includes(q.demo) ? ['ray'] : q.demo === THOMAS_DEMO ? ['orbit', 'sides']
-        : SEEN_DEMOS.includes(q.demo) ? ['look'] : [];
-      return mine.filter((key) => values[key] !== DEFAULTS[key]).map((key) => `${key}=${linkNumber(values[key])}`);
+      return keysOf(q.demo).filter((key) => values[key] !== DEFAULTS[key]).map((key) => `${key}=${linkNumber(values[key])}`);
     },
   });
 

@@ -6,7 +6,7 @@
 // tau=, sig= and ride=1; a link's turnaround is taken only where both legs
 // stay slower than light.
 import { parseNumber, linkNumber } from './link.js';
-import { formatNumber, withheld, WITHHELD_TEXT } from './panel.js';
+import { formatNumber, withheld, anyWithheld, WITHHELD_TEXT } from './panel.js';
 import { attachPlayer } from './player.js';
 
 const START_TURNAROUND = [0.1, 1];
@@ -74,6 +74,10 @@ export function attachTwins(module, links, readouts) {
     },
     apply(given, ignore) {
       const last = (key) => given.get(key).at(-1);
+      if (readouts().demo !== 3) {
+        for (const key of given.keys()) ignore(key, last(key), 'the trip is in demonstration 3');
+        return;
+      }
       if (given.has('tx') || given.has('tt')) {
         const q = readouts();
         const x = given.has('tx') ? parseNumber(last('tx')) : q.turnaroundX;
@@ -130,8 +134,14 @@ export function attachTwins(module, links, readouts) {
     }
     const canPlay = Number.isFinite(q.tripProperTime);
     if (unplayable.hidden === !canPlay) unplayable.hidden = canPlay;
-    for (const control of [...tauInputs, play, ride]) if (control.disabled === canPlay) control.disabled = !canPlay;
-    if (!canPlay) pause();
+    // the reunion's counts and clocks, and playing to the reunion, would answer these before Check
+    const givesAway = anyWithheld('properTimeTraveller', 'properTimeHome', 'tripProperTime', 'reunionHomeSent',
+      'reunionHomeReceived', 'reunionTravellerSent', 'reunionTravellerReceived');
+    for (const control of [...tauInputs, play, ride]) {
+      const usable = canPlay && (control === ride || !givesAway);
+      if (control.disabled === usable) control.disabled = !usable;
+    }
+    if (!canPlay || givesAway) pause();
     for (const input of tauInputs) {
       const max = canPlay ? q.tripProperTime.toFixed(4) : '0';
       if (input.max !== max) input.max = max;
@@ -147,7 +157,7 @@ export function attachTwins(module, links, readouts) {
       if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
       if (element.textContent !== text) element.textContent = text;
     }
-    const said = canPlay && signals.checked && ![...withheld].some((name) => name.startsWith('reunion'))
+    const said = canPlay && signals.checked && !givesAway
       ? `At the reunion home has sent ${q.reunionHomeSent} pulses and received ${q.reunionHomeReceived}; the traveller has ` +
         `sent ${q.reunionTravellerSent} and received ${q.reunionTravellerReceived}. So home's clock read about ` +
         `${formatNumber(q.reunionHomeSent * parseNumber(interval.value), 2)} and the traveller's about ` +

@@ -39,7 +39,7 @@ set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js
 
 set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/link.js ${webDir}/input.js
   ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/events.js ${webDir}/player.js ${webDir}/twins.js
-  ${webDir}/scenes.js ${webDir}/lessons.js ${webDir}/present.js ${webDir}/page.js)
+  ${webDir}/scenes.js ${webDir}/lessonText.js ${webDir}/lessons.js ${webDir}/lessonHelp.js ${webDir}/present.js ${webDir}/page.js)
 file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html

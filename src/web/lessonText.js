@@ -1,0 +1,145 @@
+// A lesson's text: read line by line, checked for form and then for meaning
+// (each step's readouts shown by its state's demonstration), packed into a
+// link and back, and the verdict on a prediction. The format is in FORMAT
+// below, which the page's help shows too.
+import { parseNumber } from './link.js';
+
+export const MAX_BYTES = 64 * 1024;
+const RIGHT_WITHIN = 0.01; // of the answer: a prediction this close is right
+const RIGHT_NEAR_ZERO = 0.005; // absolute, for answers close to 0
+// readouts the panel shows as words, which no number typed can predict
+const WORD_READOUTS = new Set(['demo', 'pairKind', 'pairFirstDiagram', 'pairFirstOwn']);
+const STEP_KEYS = ['state', 'ask', 'answer', 'explain', 'tolerance'];
+
+export const FORMAT = `# Title of the lesson
+Prose before the first step: what the class looks at.
+
+## Title of a step
+state: demo=1&v=0.6
+Prose of the step, shown before the question. {gamma} shows a readout as the panel does.
+ask: What is the Lorentz factor γ at v = 0.6? (Say what a sign means, when the answer has one.)
+answer: gamma
+tolerance: 1%
+explain: Shown after Check: γ = 1 / 0.8 = {gamma}.`;
+
+// The tolerance a step sets: "5%" of the answer, or "0.01" either way.
+function parseTolerance(text) {
+  const percent = /^(.*?)\s*%$/.exec(text);
+  const x = parseNumber((percent ? percent[1] : text).trim());
+  if (!(x > 0) || (percent && x > 100)) return null;
+  return percent ? { relative: x / 100 } : { absolute: x };
+}
+
+// The lesson in text, or the first line that is wrong in form.
+// known: readout names; stateProblems(fragment): what is wrong with a state line
+export function parseLesson(text, known, stateProblems) {
+  if (new TextEncoder().encode(text).length > MAX_BYTES) return { error: `The lesson is over ${MAX_BYTES / 1024} KB.` };
+  if (text.includes('\0')) return { error: 'This is not a text file.' };
+  const lines = text.split(/\r?\n/);
+  const lesson = { title: '', intro: [], introNames: [], steps: [] };
+  let step = null;
+  const wrong = (n, what) => ({ error: `Line ${n}: ${what}` });
+  const prose = (target, line) => {
+    if (line.trim() === '') {
+      if (target.length && target.at(-1) !== '') target.push('');
+    } else if (target.length && target.at(-1) !== '') {
+      target[target.length - 1] += ` ${line.trim()}`;
+    } else {
+      if (target.at(-1) === '') target.pop();
+      target.push(line.trim());
+    }
+  };
+  for (const [i, line] of lines.entries()) {
+    const n = i + 1;
+    const names = [...line.matchAll(/\{([^{}\s]*)\}/g)].map((m) => m[1]);
+    const unknown = names.find((name) => !known.has(name));
+    if (unknown !== undefined) return wrong(n, `{${unknown}} names no readout`);
+    (step ? step.names : lesson.introNames).push(...names.map((name) => ({ name, line: n })));
+    const match = /^(\w+)\s*:\s*(.*)$/.exec(line);
+    const key = match && STEP_KEYS.includes(match[1].toLowerCase()) ? match[1].toLowerCase() : null;
+    if (!lesson.title) {
+      if (line.trim() === '') continue;
+      if (!/^# \S/.test(line)) return wrong(n, "a lesson begins with its title, as '# Title'");
+      lesson.title = line.slice(2).trim();
+    } else if (/^## /.test(line)) {
+      step = { title: line.slice(3).trim(), line: n, prose: [], names: [], state: null, ask: null, answer: null,
+        explain: null, tolerance: null };
+      if (!step.title) return wrong(n, 'a step needs a title');
+      lesson.steps.push(step);
+    } else if (/^#/.test(line)) {
+      return wrong(n, "a title is '# Title' for the lesson, '## Title' for a step");
+    } else if (key) {
+      if (!step) return wrong(n, `${key}: belongs to a step, after its '## Title'`);
+      if (step[key] !== null) return wrong(n, `the step has ${key}: already`);
+      step[key] = { text: match[2].trim(), line: n };
+      if (key === 'answer') {
+        if (!known.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} names no readout`);
+        if (WORD_READOUTS.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} is shown in words, not predicted as a number`);
+      }
+      if (key === 'state') {
+        const problems = stateProblems(step.state.text);
+        if (problems.length) return wrong(n, `state: ${problems[0]}`);
+      }
+      if (key === 'tolerance') {
+        step.tolerance.value = parseTolerance(step.tolerance.text);
+        if (!step.tolerance.value) return wrong(n, 'tolerance: is a percentage of the answer (5%) or a number either way (0.01)');
+      }
+    } else {
+      prose(step ? step.prose : lesson.intro, line);
+    }
+  }
+  if (!lesson.title) return { error: 'Line 1: a lesson begins with its title, as \'# Title\'' };
+  if (!lesson.steps.length) return wrong(lines.length, "a lesson needs a step, as '## Title'");
+  for (const s of lesson.steps) {
+    if (Boolean(s.ask) !== Boolean(s.answer)) {
+      return wrong((s.ask || s.answer).line, s.ask ? 'ask: needs an answer: naming a readout' : 'answer: needs an ask: with the question');
+    }
+    if (s.tolerance && !s.answer) return wrong(s.tolerance.line, 'tolerance: belongs to a step with ask: and answer:');
+    for (const target of [s.prose, lesson.intro]) if (target.at(-1) === '') target.pop();
+  }
+  return { lesson };
+}
+
+// The first step whose readouts its state's demonstration does not show, or
+// whose state has a part that the demonstration does not take ('' for none).
+// trial(state): { q: the readouts with that state set, unused: [part: reason] }
+export function checkMeaning(lesson, trial) {
+  let state = null; // a step without state: keeps the one before
+  for (const [index, step] of lesson.steps.entries()) {
+    state = step.state ? step.state.text : state;
+    if (state === null) continue;
+    const { q, unused } = trial(state);
+    if (step.state && unused.length) return `Line ${step.state.line}: state: ${unused[0]}`;
+    const names = [...(index === 0 ? lesson.introNames : []), ...step.names,
+      ...(step.answer ? [{ name: step.answer.text, line: step.answer.line }] : [])];
+    const missing = names.find(({ name }) => !Number.isFinite(q[name]));
+    if (missing) {
+      const pair = missing.name.startsWith('pair') ? ' (a pair needs two events, in demonstrations 1 to 3)' : '';
+      return `Line ${missing.line}: ${missing.name} is not shown in this step's demonstration ${q.demo}${pair}`;
+    }
+  }
+  return '';
+}
+
+// 'right', 'sign' (the size right, the sign wrong) or 'wrong'
+export function judge(guess, truth, tolerance) {
+  const allowed = tolerance?.absolute
+    ?? Math.max((tolerance?.relative ?? RIGHT_WITHIN) * Math.abs(truth), RIGHT_NEAR_ZERO);
+  if (Math.abs(guess - truth) <= allowed) return 'right';
+  return Math.sign(guess) === -Math.sign(truth) && Math.abs(-guess - truth) <= allowed ? 'sign' : 'wrong';
+}
+
+// Text to bytes and back, for links: deflate, then base64 for URLs.
+export async function squeeze(text) {
+  const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+  const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
+  let binary = '';
+  for (const b of bytes) binary += String.fromCharCode(b);
+  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+}
+export async function unsqueeze(packed) {
+  const binary = atob(packed.replace(/-/g, '+').replace(/_/g, '/'));
+  const bytes = Uint8Array.from(binary, (c) => c.charCodeAt(0));
+  const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw'));
+  return new TextDecoder('utf-8', { fatal: true }).decode(await new Response(stream).arrayBuffer());
+}
