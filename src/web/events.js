@@ -27,6 +27,7 @@ export function attachEvents(module, links) {
   const pairValues = [...pairBox.querySelectorAll('[data-quantity]')];
   const apply = document.querySelector('button[data-control="pair-apply"]');
   let shownCount = -1;
+  let cells = []; // each row's cells, in EVENT_QUANTITIES order
   let pairVelocity = NaN;
 
   const say = (text) => { message.textContent = text; };
@@ -86,6 +87,7 @@ export function attachEvents(module, links) {
       row.append(name, ...cells, last);
       return row;
     }));
+    cells = [...rows.children].map((row) => [...row.querySelectorAll('td[data-quantity]')]);
     for (const [k, select] of pairSelects.entries()) {
       select.replaceChildren(...Array.from({ length: count }, (_, i) => new Option(labelOf(i), labelOf(i))));
       select.value = count >= 2 ? labelOf(count - 2 + k) : '';
@@ -158,7 +160,7 @@ export function attachEvents(module, links) {
     if (count !== shownCount) rebuild(count);
     for (let i = 0; i < count; ++i) {
       const values = new Float64Array(module.HEAPF64.buffer, module._webEventReadouts(i), EVENT_QUANTITIES.length);
-      rows.children[i].querySelectorAll('td[data-quantity]').forEach((cell, k) => {
+      cells[i].forEach((cell, k) => {
         const text = formatNumber(values[k], TABLE_DECIMALS);
         if (cell.textContent !== text) cell.textContent = text;
       });
@@ -179,11 +181,12 @@ export function attachEvents(module, links) {
       if (element.textContent !== text) element.textContent = text;
     }
     pairVelocity = Number.isFinite(q.pairSimultaneousAt) ? q.pairSimultaneousAt : q.pairSamePlaceAt;
-    apply.hidden = !Number.isFinite(pairVelocity);
+    if (apply.hidden === Number.isFinite(pairVelocity)) apply.hidden = !Number.isFinite(pairVelocity);
     const givesAway = anyWithheld('pairSimultaneousAt', 'pairSamePlaceAt', 'velocity'); // the boost shows v
     if (apply.disabled !== givesAway) apply.disabled = givesAway;
-    apply.textContent = Number.isFinite(q.pairSimultaneousAt) ? `Boost until ${first} and ${second} are simultaneous`
+    const applyText = Number.isFinite(q.pairSimultaneousAt) ? `Boost until ${first} and ${second} are simultaneous`
       : `Boost until ${first} and ${second} are at one place`;
+    if (apply.textContent !== applyText) apply.textContent = applyText;
     const note = q.pairKind < 0
       ? `Spacelike: which of ${first} and ${second} comes first depends on the frame; no signal can go from one to the other.`
       : q.pairKind > 0

@@ -102,10 +102,17 @@ export function attachInput(canvas, program, options = {}) {
   const movedFingers = new Set(); // fingers moved since the centre was last sent
   let touchButton = -1; // the GLUT button the fingers hold, -1 none
 
-  const position = (e) => {
+  // the canvas's place on the page, kept by a ResizeObserver (its callbacks come after
+  // layout): a move is placed by its pageX and pageY, with no layout forced
+  let place = [0, 0];
+  const measure = () => {
     const box = canvas.getBoundingClientRect();
-    return [Math.floor(e.clientX - box.left), Math.floor(e.clientY - box.top)];
+    place = [box.left + window.scrollX, box.top + window.scrollY];
   };
+  measure();
+  const watcher = new ResizeObserver(measure);
+  [canvas, document.body, document.documentElement].forEach((element) => watcher.observe(element));
+  const position = (e) => [Math.floor(e.pageX - place[0]), Math.floor(e.pageY - place[1])];
 
   // The left button presses the buttons of the chosen gesture, and lets them go.
   const pressLeft = (x, y, modifiers) => {

@@ -1,8 +1,8 @@
 // Links: the page's address fragment follows the state (#demo=1&v=0.6), and
 // opening or editing one sets it. Each feature owns some keys: it applies
 // them when a link opens, in the order the features were added, and writes
-// them after every frame; the address itself changes at most a few times a
-// second (while the trip plays, say), and always to the latest state. A bad
+// them when the address is written: at most a few times a second after
+// frames, always to the latest state. A bad
 // part is ignored with a console line and, in a link the user opened, a
 // message on the page; the address then keeps what was opened until the
 // state changes, so that the link can be reported as it was.
@@ -20,7 +20,8 @@ export const linkNumber = (x) => String(Number(x.toPrecision(12)));
 // feature: { keys: [...], apply(values, ignore, given), write(q), check(key, value), reset() }:
 // values maps each of its keys in the link to the texts given, in order;
 // ignore(key, value, reason) reports a bad one; given is every key of the link;
-// write(q) returns its parts ('v=0.6', ...) for the readouts q, [] for none; check() says what is
+// write(q) returns its parts ('v=0.6', ...) for the readouts q, [] for none (called only
+// when the address is written); check() says what is
 // wrong with a part before any is applied ('' for nothing); reset() returns
 // the feature to its start (a lesson's step begins from there).
 // readouts(): the program's readouts by name
@@ -28,7 +29,6 @@ export const linkNumber = (x) => String(Number(x.toPrecision(12)));
 export function attachLinks(log, readouts, report = () => {}) {
   const features = [];
   let fragment = null; // the address's
-  let latest = null; // the state's
   let lastWrite = -Infinity;
   let timer = 0;
   let opened = undefined; // the state a link opened, kept in the address until it changes (null: not yet read)
@@ -104,10 +104,17 @@ export function attachLinks(log, readouts, report = () => {}) {
 
   const written = (q) => features.flatMap((f) => f.write(q)).join('&');
 
+  // the link is built only here, when the address is due to be written
   const writeAddress = () => {
     clearTimeout(timer);
     timer = 0;
     lastWrite = performance.now();
+    const latest = written(readouts());
+    if (opened === null) opened = latest; // the state that the opened link gave
+    if (opened !== undefined) {
+      if (latest === opened) return;
+      opened = undefined;
+    }
     if (latest !== fragment) {
       fragment = latest;
       history.replaceState(null, '', `#${fragment}`);
@@ -132,20 +139,13 @@ export function attachLinks(log, readouts, report = () => {}) {
     current: () => written(readouts()),
     // the address of the state now, written at once (for scripts that read it)
     flush() {
-      latest = written(readouts());
       opened = undefined;
       writeAddress();
       return window.location.hash;
     },
-    // the address after a change of state, for the readouts q of the frame
-    refresh(q) {
-      latest = written(q);
-      if (opened === null) opened = latest;
-      if (opened !== undefined) {
-        if (latest === opened) return;
-        opened = undefined;
-      }
-      if (latest === fragment || timer) return;
+    // after a frame: the address follows, a few times a second at most
+    refresh() {
+      if (timer) return;
       const wait = lastWrite + ADDRESS_EVERY_MS - performance.now();
       if (wait <= 0) writeAddress();
       else timer = setTimeout(writeAddress, wait);

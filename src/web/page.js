@@ -1,5 +1,5 @@
 // The page around the program: starts it on the canvas (or says what is
-// missing where the browser has no WebGL), passes the browser's input to it,
+// missing where the browser gives it no WebGL), passes the browser's input to it,
 // sends its console lines to the browser console, refreshes the panel, the
 // events, the trip, the legend, the lesson, the link and the spoken readouts
 // after every frame, and shows the help on the page ('h' or the Help button).
@@ -36,14 +36,6 @@ const printLine = (text) => {
 // program's readouts and the page's link now.
 const demo = { module: null, frames: 0, firstFrameMs: null };
 window.lorentzDemo = demo;
-
-function hasWebGL() {
-  try {
-    return Boolean(document.createElement('canvas').getContext('webgl'));
-  } catch {
-    return false;
-  }
-}
 
 function showNoWebGL() {
   canvas.hidden = true;
@@ -122,7 +114,7 @@ async function start() {
       spokenDemo = q.demo;
       announcer.settle();
     }
-    if (!playing()) links.refresh(q); // the address follows once the trip or the orbit pauses
+    if (!playing()) links.refresh(); // the address follows once the trip or the orbit pauses
   };
 
   const dragMode = document.getElementById('drag-mode');
@@ -147,8 +139,15 @@ async function start() {
   refresh();
 }
 
-if (hasWebGL()) {
-  await start();
-} else {
-  showNoWebGL();
+// WebGL asked of the program's own canvas, with the attributes the program asks
+// for (webgl.js): a canvas has one context, so the program gets this very one
+// and no second context is made
+const WEBGL_ATTRIBUTES = { alpha: false, antialias: false, depth: true, preserveDrawingBuffer: true };
+let hasWebGL = false;
+try {
+  hasWebGL = Boolean(canvas.getContext('webgl', WEBGL_ATTRIBUTES));
+} catch {
+  hasWebGL = false;
 }
+if (hasWebGL) await start();
+else showNoWebGL();
