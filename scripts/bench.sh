@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/xvfb.sh
 ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}" libbenchmark-dev
 
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLORENTZ_SANITIZE=OFF >/dev/null
 cmake --build build-bench --target lorentz-bench -j "$(nproc)" >/dev/null
-xvfb-run -a -s "-screen 0 2048x1536x24 -nolisten tcp" build-bench/lorentz-bench "$@"
+with_private_display 2048x1536x24 build-bench/lorentz-bench "$@"

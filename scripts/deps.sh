@@ -36,8 +36,9 @@ DEMO_PACKAGES=(cmake make g++ freeglut3-dev libgl1-mesa-dri)
 TEST_PACKAGES=(libgtest-dev libx11-dev libxtst-dev libpng-dev xvfb xauth desktop-file-utils man-db)
 # what building the web page needs (emscripten brings node and python3)
 WEB_PACKAGES=(cmake make emscripten)
-# what testing the page adds: Debian's Chromium, driven by puppeteer-core from npm
-WEB_TEST_PACKAGES=(chromium)
+# what testing the page adds: Debian's Chromium and Firefox ESR, driven by
+# puppeteer-core from npm
+WEB_TEST_PACKAGES=(chromium firefox-esr)
 # what building and checking the Debian package adds
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
 

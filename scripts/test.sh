@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/xvfb.sh
 mapfile -t packages < <(test_command_packages)
 ensure_packages "${packages[@]}"
 ensure_web_test_modules
@@ -26,7 +27,7 @@ run_pass() {
     cmake --build "$dir" -j "$(nproc)"
     local ctest_command=(ctest --test-dir "$dir" --output-on-failure)
     if [ -z "${DISPLAY:-}" ]; then
-        xvfb-run -a -s "-screen 0 2048x1536x24 -nolisten tcp" "${ctest_command[@]}"
+        with_private_display 2048x1536x24 "${ctest_command[@]}"
     else
         "${ctest_command[@]}"
     fi

@@ -5,11 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/xvfb.sh
 ensure_packages "${DEMO_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 out=${1:-docs/gallery}
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target lorentz-tour -j "$(nproc)" >/dev/null
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" build/lorentz-tour build/lorentz-demo "$out"
+with_private_display 1280x1024x24 build/lorentz-tour build/lorentz-demo "$out"
 echo "Gallery written to $out (index: $out/index.md)"

@@ -5,7 +5,7 @@
 // in each frame and the velocity that makes it simultaneous or puts it at one
 // place, all computed by the program. Links carry ev= (own frame) and show=.
 import { parseNumber, linkNumber } from './link.js';
-import { formatNumber, withheld, anyWithheld, WITHHELD_TEXT } from './panel.js';
+import { formatNumber, withheld, anyWithheld, unchangedSince, WITHHELD_TEXT } from './panel.js';
 
 const MAX_EVENTS = 26;
 const OVERLAYS = [['axes', 'show-axes'], ['simultaneity', 'show-simultaneity'], ['cones', 'show-light-cones']];
@@ -28,6 +28,8 @@ export function attachEvents(module, links) {
   const apply = document.querySelector('button[data-control="pair-apply"]');
   let shownCount = -1;
   let cells = []; // each row's cells, in EVENT_QUANTITIES order
+  let rowsUnchanged = [];
+  const pairUnchanged = unchangedSince();
   let pairVelocity = NaN;
 
   const say = (text) => { message.textContent = text; };
@@ -88,6 +90,7 @@ export function attachEvents(module, links) {
       return row;
     }));
     cells = [...rows.children].map((row) => [...row.querySelectorAll('td[data-quantity]')]);
+    rowsUnchanged = cells.map(() => unchangedSince());
     for (const [k, select] of pairSelects.entries()) {
       select.replaceChildren(...Array.from({ length: count }, (_, i) => new Option(labelOf(i), labelOf(i))));
       select.value = count >= 2 ? labelOf(count - 2 + k) : '';
@@ -160,6 +163,7 @@ export function attachEvents(module, links) {
     if (count !== shownCount) rebuild(count);
     for (let i = 0; i < count; ++i) {
       const values = new Float64Array(module.HEAPF64.buffer, module._webEventReadouts(i), EVENT_QUANTITIES.length);
+      if (rowsUnchanged[i](values)) continue;
       cells[i].forEach((cell, k) => {
         const text = formatNumber(values[k], TABLE_DECIMALS);
         if (cell.textContent !== text) cell.textContent = text;
@@ -169,6 +173,8 @@ export function attachEvents(module, links) {
     if (pairBox.hidden === hasPair) pairBox.hidden = !hasPair;
     if (!hasPair) return;
     const [first, second] = pairSelects.map((s) => s.value);
+    const names = pairValues.map((element) => element.dataset.quantity);
+    if (pairUnchanged([first, second, ...names.map((name) => q[name]), ...withheld])) return;
     const orderText = (order) => (order === 0 ? 'both at once' : order < 0 ? first : second);
     const texts = {
       pairKind: KINDS[q.pairKind], pairFirstDiagram: orderText(q.pairFirstDiagram), pairFirstOwn: orderText(q.pairFirstOwn),

@@ -33,6 +33,17 @@ export const withheld = new Set();
 export const WITHHELD_TEXT = '?';
 export const anyWithheld = (...names) => names.some((name) => withheld.has(name));
 
+// values (numbers, NaN too) the same as at the last call of the one made: a redraw
+// that changed nothing then costs no formatting and no DOM work
+export function unchangedSince() {
+  let last = [];
+  return (values) => {
+    const same = values.length === last.length && values.every((x, i) => Object.is(x, last[i]));
+    if (!same) last = [...values];
+    return same;
+  };
+}
+
 // The program's readouts by name (NaN: not shown in this demonstration).
 export function readQuantities(module) {
   const count = module._webReadoutCount();
@@ -99,8 +110,10 @@ export function attachPanel(module, links, announce) {
   });
 
   // After every frame: the readouts and the controls follow the state.
+  const unchanged = unchangedSince();
   return function refresh() {
     const q = readQuantities(module);
+    if (unchanged([...Object.values(q), ...withheld])) return q;
     const spoken = [];
     for (const element of rows) {
       const value = q[element.dataset.quantity];

@@ -39,6 +39,16 @@ export async function launchBrowser(extraArgs = [], { softwareCompositing = fals
   return browser;
 }
 
+// Firefox over WebDriver BiDi, for the smoke tests of a second engine. Headless
+// Firefox has no WebGL here: it runs on the X display the test command starts.
+export const FIREFOX = process.env.FIREFOX || '/usr/bin/firefox-esr';
+export async function launchFirefox() {
+  if (!existsSync(FIREFOX)) throw new Error(`no Firefox at ${FIREFOX} (apt-get install firefox-esr)`);
+  if (!process.env.DISPLAY) throw new Error('no X display for Firefox (the test command starts Xvfb)');
+  return puppeteer.launch({ browser: 'firefox', executablePath: FIREFOX, headless: false,
+    extraPrefsFirefox: { 'webgl.force-enabled': true }, args: ['--width=1000', '--height=1000'] });
+}
+
 // Two browsers share the tests: each draws its pages' WebGL in a GPU process of
 // its own, on one core, and that process is what the tests wait for.
 const BROWSERS = Number(process.env.LORENTZ_WEB_BROWSERS || 2);
@@ -79,8 +89,10 @@ async function takeSlot(t) {
 
 // The page after its first frame, in the shared browser (or `browser`), closed
 // when the test t ends; lines: what the program printed so far. Each page
-// keeps its focus, whichever page the browser shows.
-export async function openPage(t, hash = '', { browser, viewport = { width: 800, height: 900 }, ready = true } = {}) {
+// keeps its focus, whichever page the browser shows. beforeLoad(page): a script
+// to add before the page's own run (page.evaluateOnNewDocument).
+export async function openPage(t, hash = '', { browser, viewport = { width: 800, height: 900 }, ready = true,
+  beforeLoad = null } = {}) {
   await takeSlot(t);
   let page;
   if (browser) {
@@ -99,6 +111,7 @@ export async function openPage(t, hash = '', { browser, viewport = { width: 800,
   const errors = [];
   page.on('console', (message) => lines.push(message.text()));
   page.on('pageerror', (error) => errors.push(error.message));
+  if (beforeLoad) await beforeLoad(page);
   await page.goto(pathToFileURL(PAGE).href + hash);
   if (ready) await page.waitForFunction(() => window.lorentzDemo && window.lorentzDemo.frames > 0);
   return { page, lines, errors };

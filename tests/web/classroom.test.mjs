@@ -185,7 +185,7 @@ describe('the classroom', { concurrency: true }, () => {
 
   test('the live region speaks once a drag has settled, as a labelled sentence', async (t) => {
     const { page } = await openPage(t);
-    await new Promise((resolve) => setTimeout(resolve, 1000)); // the start-up sentence is said
+    await page.waitForFunction(() => document.getElementById('announcer').textContent !== ''); // the start-up sentence
     await page.evaluate(() => {
       window.spoken = [];
       new MutationObserver(() => window.spoken.push(document.getElementById('announcer').textContent))
