@@ -1,19 +1,22 @@
 # The browser build (emcmake cmake; scripts/web.sh): the program's own sources
-# over the web folder's GL and GLUT, compiled to WebAssembly and assembled with
-# the page's HTML, style and scripts into one self-contained lorentz-demo.html.
-set(webDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
+# and its side of the page (web/program) over GL and GLUT for WebGL
+# (web/platform, which any GLUT program could use), compiled to WebAssembly and
+# assembled with the page's HTML, style and modules (web/page) into one
+# self-contained lorentz-demo.html.
+set(platformDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web/platform)
+set(pageDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web/page)
 
 add_library(lorentz STATIC ${lorentzSources}
-  src/web/fixedFunction.cpp
-  src/web/diagram.cpp
-  src/web/glut.cpp
-  src/web/palette.cpp
-  src/web/panel.cpp
-  src/web/scenes.cpp
-  src/web/solids.cpp
-  src/web/trip.cpp
+  src/web/platform/fixedFunction.cpp
+  src/web/platform/glut.cpp
+  src/web/platform/solids.cpp
+  src/web/program/diagram.cpp
+  src/web/program/palette.cpp
+  src/web/program/panel.cpp
+  src/web/program/scenes.cpp
+  src/web/program/trip.cpp
 )
-target_include_directories(lorentz BEFORE PUBLIC src/web/include)
+target_include_directories(lorentz BEFORE PUBLIC src/web/platform/include)
 target_include_directories(lorentz PUBLIC src)
 target_compile_options(lorentz PRIVATE -Wall -Wextra -Wpedantic)
 
@@ -34,14 +37,15 @@ target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=${webExports} -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPF32
   -sINCOMING_MODULE_JS_API=print,printErr,canvas,onFrame
-  --js-library ${webDir}/webgl.js)
-set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${webDir}/webgl.js)
+  --js-library ${platformDir}/webgl.js)
+set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/webgl.js)
 
-set(pageParts ${webDir}/page.html ${webDir}/page.css ${webDir}/link.js ${webDir}/input.js
-  ${webDir}/announce.js ${webDir}/panel.js ${webDir}/legend.js ${webDir}/events.js ${webDir}/player.js ${webDir}/twins.js
-  ${webDir}/scenes.js ${webDir}/lessonText.js ${webDir}/lessons.js ${webDir}/lessonHelp.js ${webDir}/present.js ${webDir}/page.js)
+set(pageParts ${pageDir}/page.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js
+  ${pageDir}/announce.js ${pageDir}/panel.js ${pageDir}/legend.js ${pageDir}/events.js ${pageDir}/player.js ${pageDir}/twins.js
+  ${pageDir}/scenes.js ${pageDir}/lessonText.js ${pageDir}/lessons.js ${pageDir}/lessonHelp.js ${pageDir}/present.js
+  ${pageDir}/history.js ${pageDir}/picture.js ${pageDir}/share.js ${pageDir}/page.js)
 file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
 add_custom_command(OUTPUT lorentz-demo.html
-  COMMAND node ${webDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
-  DEPENDS lorentz-demo ${webDir}/assemble.mjs ${pageParts} ${builtInLessons} VERBATIM)
+  COMMAND node ${pageDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
+  DEPENDS lorentz-demo ${pageDir}/assemble.mjs ${pageParts} ${builtInLessons} VERBATIM)
 add_custom_target(web-page ALL DEPENDS lorentz-demo.html)

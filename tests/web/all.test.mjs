@@ -19,5 +19,6 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./lessons.test.mjs');
   await import('./scenes.test.mjs');
   await import('./costs.test.mjs');
+  await import('./teacher.test.mjs');
   await import('./firefox.test.mjs');
 });

@@ -3,6 +3,7 @@
 // plays keys, drags and touches, and reads the canvas back. Shared by the
 // page tests, the cross-check with the desktop program and the benchmark.
 // The tests share one browser and run side by side, a few pages at a time.
+import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -40,13 +41,32 @@ export async function launchBrowser(extraArgs = [], { softwareCompositing = fals
 }
 
 // Firefox over WebDriver BiDi, for the smoke tests of a second engine. Headless
-// Firefox has no WebGL here: it runs on the X display the test command starts.
+// Firefox has no WebGL here: it runs on an Xvfb display of its own (its window
+// would cover the desktop program's in the cross-check), whose number Xvfb
+// itself picks and locks.
 export const FIREFOX = process.env.FIREFOX || '/usr/bin/firefox-esr';
+async function privateDisplay() {
+  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
+    { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+  const number = await new Promise((resolve, reject) => {
+    let text = '';
+    xvfb.stdio[3].on('data', (data) => {
+      text += data;
+      if (text.includes('\n')) resolve(text.trim());
+    });
+    xvfb.on('error', (error) => reject(new Error(`no Xvfb for Firefox: ${error.message} (apt-get install xvfb)`)));
+    xvfb.on('exit', () => reject(new Error('Xvfb for Firefox did not start')));
+  });
+  return { display: `:${number}`, stop: () => xvfb.kill() };
+}
 export async function launchFirefox() {
   if (!existsSync(FIREFOX)) throw new Error(`no Firefox at ${FIREFOX} (apt-get install firefox-esr)`);
-  if (!process.env.DISPLAY) throw new Error('no X display for Firefox (the test command starts Xvfb)');
-  return puppeteer.launch({ browser: 'firefox', executablePath: FIREFOX, headless: false,
-    extraPrefsFirefox: { 'webgl.force-enabled': true }, args: ['--width=1000', '--height=1000'] });
+  const { display, stop } = await privateDisplay();
+  const browser = await puppeteer.launch({ browser: 'firefox', executablePath: FIREFOX, headless: false,
+    env: { ...process.env, DISPLAY: display }, extraPrefsFirefox: { 'webgl.force-enabled': true },
+    args: ['--width=1000', '--height=1000'] });
+  browser.on('disconnected', stop);
+  return browser;
 }
 
 // Two browsers share the tests: each draws its pages' WebGL in a GPU process of

@@ -12,12 +12,12 @@ const MAX_VELOCITY = 0.99; // the controls' range, in units of c
 const MOST_DECIMALS = 15;
 const KEY_R = 114;
 
-// x with at least `decimals` decimals, more where a value below 1 would show as 1
-// (velocities close to c), and no minus sign on a zero.
-export function formatNumber(x, decimals = 4) {
+// x with `decimals` decimals, and no minus sign on a zero; nearOne: more decimals
+// where a value below 1 would show as 1 (a velocity close to c is never c)
+export function formatNumber(x, decimals = 4, nearOne = true) {
   if (!Number.isFinite(x)) return '';
   let d = decimals;
-  while (d < MOST_DECIMALS && Math.abs(x) < 1 && Math.abs(Number(x.toFixed(d))) === 1) ++d;
+  while (nearOne && d < MOST_DECIMALS && Math.abs(x) < 1 && Math.abs(Number(x.toFixed(d))) === 1) ++d;
   const text = x.toFixed(d);
   return /^-0(\.0*)?$/.test(text) ? text.slice(1) : text;
 }
@@ -57,6 +57,7 @@ export function readQuantities(module) {
 export function attachPanel(module, links, announce) {
   const picker = document.getElementById('demo-select');
   const velocityInputs = [...document.querySelectorAll('input[data-control="velocity"]')];
+  const velocityRow = document.getElementById('velocity-row');
   const rows = [...document.querySelectorAll('#readouts [data-quantity]')];
 
   for (let n = 1; n <= DEMO_COUNT; ++n) {
@@ -127,9 +128,11 @@ export function attachPanel(module, links, announce) {
     announce(spoken.join(', '));
     if (picker.value !== String(q.demo)) picker.value = String(q.demo);
     const hasVelocityControl = q.demo >= 1 && q.demo <= 3;
+    // elsewhere the field shows the speed of the boosts, or nothing where there is none
+    if (velocityRow.hidden === Number.isFinite(q.velocity)) velocityRow.hidden = !Number.isFinite(q.velocity);
     for (const input of velocityInputs) {
       if (input.disabled === hasVelocityControl) input.disabled = !hasVelocityControl;
-      const value = hasVelocityControl ? formatNumber(q.velocity, 2) : input.value;
+      const value = Number.isFinite(q.velocity) ? formatNumber(q.velocity, 2) : '';
       if (document.activeElement !== input && input.value !== value) input.value = value;
     }
     return q;

@@ -165,7 +165,7 @@ export function attachEvents(module, links) {
       const values = new Float64Array(module.HEAPF64.buffer, module._webEventReadouts(i), EVENT_QUANTITIES.length);
       if (rowsUnchanged[i](values)) continue;
       cells[i].forEach((cell, k) => {
-        const text = formatNumber(values[k], TABLE_DECIMALS);
+        const text = formatNumber(values[k], TABLE_DECIMALS, false); // a table column keeps its width
         if (cell.textContent !== text) cell.textContent = text;
       });
     }
@@ -181,7 +181,7 @@ export function attachEvents(module, links) {
     };
     for (const element of pairValues) {
       const name = element.dataset.quantity;
-      const value = texts[name] ?? formatNumber(q[name]);
+      const value = texts[name] ?? formatNumber(q[name], 4, name.endsWith('At')); // velocities keep "below c"
       const text = value && withheld.has(name) ? WITHHELD_TEXT : value;
       if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
       if (element.textContent !== text) element.textContent = text;

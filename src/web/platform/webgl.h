@@ -25,5 +25,7 @@ void finishFrame();
 void setPixelRatio(float ratio);
 int deviceSize(int cssPixels);
 
-// Redraws the program's colours from this palette (Palette in web/palette.h).
-void showPalette(int palette);
+// Colours as drawn: each colour the program asks for (glColor3f, glClearColor)
+// passes through this map on its way to WebGL; with none they stay as asked.
+using ColourMap = void (*)(const float in[3], float out[3]);
+void setColourMap(ColourMap map);

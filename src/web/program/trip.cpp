@@ -8,7 +8,7 @@
 //   webHideTrip()             back to the still picture (a lesson's fresh start)
 // Riding sets the boost to minus the leg's velocity each time tau moves; a
 // drag, the velocity control or a function key changes the boost and so ends it.
-#include "web/trip.h"
+#include "web/program/trip.h"
 
 #include "app/state.h"
 #include "app/teaching.h"

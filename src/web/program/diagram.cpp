@@ -8,7 +8,7 @@
 //   webSetPair(i, j)          the pair whose readouts the panel shows; -1 none
 // Typed and tapped events are in the diagram's frame as drawn now; they are
 // kept in the own frame, so they move with the objects under a boost.
-#include "web/diagram.h"
+#include "web/program/diagram.h"
 
 #include "app/state.h"
 #include "app/teaching.h"

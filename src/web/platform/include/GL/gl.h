@@ -1,5 +1,5 @@
 // The OpenGL 1.x subset the demo draws with, for the browser build: the
-// fixed-function pipeline in src/web/fixedFunction.cpp implements these over
+// fixed-function pipeline in src/web/platform/fixedFunction.cpp implements these over
 // WebGL. Names and enum values are OpenGL's own.
 #pragma once
 

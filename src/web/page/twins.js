@@ -43,10 +43,20 @@ export function attachTwins(module, links, readouts) {
       if (Number.isFinite(tau)) setTau(tau);
     });
   }
+  const signalMessage = document.getElementById('signal-message');
+  let accepted = String(DEFAULT_INTERVAL); // the interval in use
   const setSignals = () => {
     const i = parseNumber(interval.value);
-    if (!signals.checked || i === 0) module._webSetSignalInterval(0);
-    else if (!module._webSetSignalInterval(i)) interval.value = String(DEFAULT_INTERVAL);
+    signalMessage.textContent = '';
+    if (!signals.checked || i === 0) {
+      module._webSetSignalInterval(0);
+    } else if (module._webSetSignalInterval(i)) {
+      accepted = interval.value;
+    } else {
+      signalMessage.textContent = `${interval.value || 'That'} is not an interval between pulses: 0.02 to 10 of proper time. `
+        + `The pulses stay every ${accepted}.`;
+      interval.value = accepted;
+    }
   };
   signals.addEventListener('change', setSignals);
   interval.addEventListener('change', setSignals);
@@ -69,7 +79,7 @@ export function attachTwins(module, links, readouts) {
       module._webHideTrip();
       module._webSetTurnaround(...START_TURNAROUND);
       signals.checked = true;
-      interval.value = String(DEFAULT_INTERVAL);
+      interval.value = accepted = String(DEFAULT_INTERVAL);
       module._webSetSignalInterval(DEFAULT_INTERVAL);
     },
     apply(given, ignore) {
@@ -94,7 +104,7 @@ export function attachTwins(module, links, readouts) {
           module._webSetSignalInterval(0);
         } else if (Number.isFinite(i) && module._webSetSignalInterval(i)) {
           signals.checked = true;
-          interval.value = String(i);
+          interval.value = accepted = String(i);
         } else {
           ignore('sig', last('sig'), 'the interval between pulses is 0 (none) or 0.02 to 10');
         }

@@ -15,6 +15,9 @@ import { attachLessons } from './lessons.js';
 import { attachLessonHelp, READOUT_GROUPS } from './lessonHelp.js';
 import { BUILT_IN_LESSONS } from './builtInLessons.js';
 import { attachPresentation } from './present.js';
+import { attachHistory } from './history.js';
+import { attachPicture } from './picture.js';
+import { attachShare } from './share.js';
 
 const canvas = document.getElementById('canvas');
 const helpPanel = document.getElementById('help');
@@ -78,6 +81,7 @@ async function start() {
 
   const title = (n) => module.UTF8ToString(module._webDemoTitle(n));
   const linkProblem = document.getElementById('link-problem');
+  let history = null;
   const links = attachLinks(printLine, demo.readouts, (unused) => {
     linkProblem.hidden = !unused.length;
     linkProblem.querySelector('ul').replaceChildren(...unused.map((text) => {
@@ -85,7 +89,8 @@ async function start() {
       item.textContent = text;
       return item;
     }));
-  });
+  }, (link) => history?.written(link));
+  history = attachHistory(links, () => module._webPostRedisplay());
   demo.link = () => links.flush();
   // the lesson first: its step's state is set, then the rest of a link on top
   const refreshLesson = attachLessons(module, links, demo.readouts, BUILT_IN_LESSONS);
@@ -98,10 +103,15 @@ async function start() {
   const events = attachEvents(module, links);
   const scenes = attachScenes(module, links, demo.readouts);
   const playing = () => twins.playing() || scenes.playing();
+  const status = document.getElementById('picture-status');
+  const say = (text) => { status.textContent = text; };
+  const refreshPicture = attachPicture(canvas, demo.readouts, playing, say);
+  attachShare(() => links.flush(), say);
   let spokenDemo = null;
   let panelShown = -Infinity;
   refresh = () => {
     const now = performance.now();
+    refreshPicture();
     if (playing() && now - panelShown < PANEL_EVERY_MS_WHILE_PLAYING) return;
     panelShown = now;
     const q = refreshPanel();
@@ -129,8 +139,14 @@ async function start() {
   }, {
     leftDragMode: () => dragMode.value,
     placeAt: (x, y) => events.placeAt(x, y),
-    gestureStarted: () => announcer.hold(),
-    gestureEnded: () => announcer.settle(),
+    gestureStarted: () => {
+      announcer.hold();
+      history.gestureStarted();
+    },
+    gestureEnded: () => {
+      announcer.settle();
+      history.gestureEnded();
+    },
   });
 
   attachPresentation(module, canvas, document.getElementById('layout'),

@@ -25,8 +25,9 @@ export const linkNumber = (x) => String(Number(x.toPrecision(12)));
 // wrong with a part before any is applied ('' for nothing); reset() returns
 // the feature to its start (a lesson's step begins from there).
 // readouts(): the program's readouts by name
-// report(lines): the parts of an opened link that were not used, [] for none
-export function attachLinks(log, readouts, report = () => {}) {
+// report(lines): the parts of an opened link that were not used, [] for none;
+// written(link): the state's link each time the address is due to be written
+export function attachLinks(log, readouts, report = () => {}, written = () => {}) {
   const features = [];
   let fragment = null; // the address's
   let lastWrite = -Infinity;
@@ -102,14 +103,15 @@ export function attachLinks(log, readouts, report = () => {}) {
     }
   });
 
-  const written = (q) => features.flatMap((f) => f.write(q)).join('&');
+  const linkOf = (q) => features.flatMap((f) => f.write(q)).join('&');
 
   // the link is built only here, when the address is due to be written
   const writeAddress = () => {
     clearTimeout(timer);
     timer = 0;
     lastWrite = performance.now();
-    const latest = written(readouts());
+    const latest = linkOf(readouts());
+    written(latest);
     if (opened === null) opened = latest; // the state that the opened link gave
     if (opened !== undefined) {
       if (latest === opened) return;
@@ -136,7 +138,7 @@ export function attachLinks(log, readouts, report = () => {}) {
     resetAll,
     problems,
     // the link of the state now, not written to the address
-    current: () => written(readouts()),
+    current: () => linkOf(readouts()),
     // the address of the state now, written at once (for scripts that read it)
     flush() {
       opened = undefined;

@@ -1,4 +1,4 @@
-// The GLUT subset the demo uses, for the browser build: src/web/glut.cpp
+// The GLUT subset the demo uses, for the browser build: src/web/platform/glut.cpp
 // implements it over the page's canvas. Names and values are freeglut's own.
 #pragma once
 

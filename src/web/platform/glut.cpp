@@ -6,12 +6,11 @@
 //   webKeyboard(key, modifiers), webSpecial(key, modifiers)
 //   webResize(width, height)                   full screen and back, CSS pixels
 //   webSetPixelRatio(ratio)                    device pixels per CSS pixel, 1 to 3
-//   webSetPalette(palette)                     0 desktop, 1 high contrast, 2 dark
 //   webRedraw()                                one frame now (the benchmark times it)
 //   webPostRedisplay()                         a frame at the next chance
 // Sizes and positions are CSS pixels: the program never sees the pixel ratio.
 // 'q' and Esc only redraw: a page has nothing to exit to.
-#include "web/webgl.h"
+#include "web/platform/webgl.h"
 
 #include <GL/freeglut.h>
 #include <emscripten/emscripten.h>
@@ -176,11 +175,6 @@ EMSCRIPTEN_KEEPALIVE void webSetPixelRatio(double ratio) {
     }
     setPixelRatio(static_cast<float>(ratio < maxPixelRatio ? ratio : maxPixelRatio));
     webglResizeCanvas(windowWidth, windowHeight, deviceSize(windowWidth), deviceSize(windowHeight));
-    glutPostRedisplay();
-}
-
-EMSCRIPTEN_KEEPALIVE void webSetPalette(int palette) {
-    showPalette(palette);
     glutPostRedisplay();
 }
 

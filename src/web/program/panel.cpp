@@ -10,16 +10,18 @@
 //   webAddBoost(vx, vy)  demonstration 4 and the 3D scenes: one more boost, as a drag
 //                        adds it; 0 when refused
 //   webDemoTitle(n)      the title of function key n
+//   webSetPalette(p)     0 desktop, 1 high contrast, 2 dark: the picture redrawn in it
 //   webPaletteEntry...(i)  the legend's colours in the palette in use
 #include "app/keyboard.h"
 #include "app/sceneSettings.h"
 #include "app/state.h"
 #include "input/navigation.h"
 #include "relativity/readouts.h"
-#include "web/diagram.h"
-#include "web/palette.h"
-#include "web/scenes.h"
-#include "web/trip.h"
+#include "web/platform/webgl.h"
+#include "web/program/diagram.h"
+#include "web/program/palette.h"
+#include "web/program/scenes.h"
+#include "web/program/trip.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -267,6 +269,12 @@ EMSCRIPTEN_KEEPALIVE int webSetTurnaround(double x, double t) {
 
 EMSCRIPTEN_KEEPALIVE const char* webDemoTitle(int n) {
     return (n >= 1 && n <= 12) ? demoNames[n] : "";
+}
+
+EMSCRIPTEN_KEEPALIVE void webSetPalette(int palette) {
+    setPalette(palette);
+    setColourMap(paletteColour);
+    glutPostRedisplay();
 }
 
 EMSCRIPTEN_KEEPALIVE int webPaletteEntryCount() {

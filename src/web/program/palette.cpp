@@ -1,8 +1,10 @@
 // The palettes: for each colour the program draws with, its replacement in the
 // high-contrast palette (each at least 3:1 against white; the twins' home red
 // against the traveller's blues, apart under red-green colour blindness) and
-// in the dark palette (the same rules against near-black).
-#include "web/palette.h"
+// in the dark palette (the same rules against near-black). In both, colours
+// the legend names differently are at least 20 apart (CIE76 delta E); the
+// desktop's own colours stay as the desktop draws them.
+#include "web/program/palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,19 +33,19 @@ const Entry entries[] = {
     {"green",      {0, 1, 0},        {"green", "blue", "azure"},             {{0, 1, 0}, RGB(0x0060c0), RGB(0x49b6ff)}},
     {"teal",       {0, 0.8f, 0.8f},  {"teal", "dark cyan", "mint"},          {{0, 0.8f, 0.8f}, RGB(0x00788a), RGB(0x9be7c4)}},
     {"orange",     {1, 0.4f, 0},     {"orange", "brown", "orange"},          {{1, 0.4f, 0}, RGB(0xa35200), RGB(0xffaa33)}},
-    {"scale blue", {0.2f, 0.2f, 1},  {"pale blue", "bright blue", "periwinkle"}, {{0.2f, 0.2f, 1}, RGB(0x3333ff), RGB(0x7f8cff)}},
-    {"grey",       {0.2f, 0.2f, 0.2f}, {"dark grey", "dark grey", "grey"},   {{0.2f, 0.2f, 0.2f}, RGB(0x333333), RGB(0x9a9a9a)}},
+    {"scale blue", {0.2f, 0.2f, 1},  {"pale blue", "bright blue", "soft blue"}, {{0.2f, 0.2f, 1}, RGB(0x3333ff), RGB(0x7070ff)}},
+    {"grey",       {0.2f, 0.2f, 0.2f}, {"dark grey", "dark grey", "grey"},   {{0.2f, 0.2f, 0.2f}, RGB(0x333333), RGB(0xa0a0a0)}},
     // the teaching overlays
     {"violet",     {0.6f, 0, 0.8f},  {"violet", "violet", "lilac"},          {{0.6f, 0, 0.8f}, RGB(0x7a1fa2), RGB(0xd08cff)}},
-    {"mid grey",   {0.5f, 0.5f, 0.5f}, {"grey", "grey", "silver"},           {{0.5f, 0.5f, 0.5f}, RGB(0x666666), RGB(0xa8a8a8)}},
-    {"sky",        {0.3f, 0.6f, 1},  {"sky blue", "steel blue", "sky blue"}, {{0.3f, 0.6f, 1}, RGB(0x1565c0), RGB(0x7fbfff)}},
+    {"mid grey",   {0.5f, 0.5f, 0.5f}, {"grey", "grey", "tan"},              {{0.5f, 0.5f, 0.5f}, RGB(0x666666), RGB(0xd2b48c)}},
+    {"sky",        {0.3f, 0.6f, 1},  {"sky blue", "sea green", "purple"},  {{0.3f, 0.6f, 1}, RGB(0x00a888), RGB(0xa040ff)}},
     {"dark green", {0, 0.45f, 0},    {"dark green", "green", "light green"}, {{0, 0.45f, 0}, RGB(0x1b6e1b), RGB(0x7ee07e)}},
     // the twins' trip in time
     {"magenta",    {1, 0, 1},        {"magenta", "magenta", "pink"},         {{1, 0, 1}, RGB(0xb0008a), RGB(0xff66d9)}},
-    {"salmon",     {1, 0.55f, 0.55f}, {"salmon", "brick red", "rose"},       {{1, 0.55f, 0.55f}, RGB(0xc0392b), RGB(0xff9e9e)}},
-    {"light green", {0.35f, 0.75f, 0.35f}, {"light green", "mid blue", "light azure"}, {{0.35f, 0.75f, 0.35f}, RGB(0x2f6fb0), RGB(0x8ccfff)}},
+    {"salmon",     {1, 0.55f, 0.55f}, {"salmon", "maroon", "rose"},          {{1, 0.55f, 0.55f}, RGB(0x780028), RGB(0xff9e9e)}},
+    {"light green", {0.35f, 0.75f, 0.35f}, {"light green", "mid blue", "lime"}, {{0.35f, 0.75f, 0.35f}, RGB(0x2f6fb0), RGB(0xd0f060)}},
     // the light cones' unboosted cone, faint
-    {"pale grey",  {0.8f, 0.8f, 0.8f}, {"pale grey", "grey", "dim grey"},    {{0.8f, 0.8f, 0.8f}, RGB(0x949494), RGB(0x5c5c5c)}},
+    {"pale grey",  {0.8f, 0.8f, 0.8f}, {"pale grey", "slate grey", "dim grey"}, {{0.8f, 0.8f, 0.8f}, RGB(0x8794ad), RGB(0x686868)}},
 };
 #undef RGB
 // clang-format on

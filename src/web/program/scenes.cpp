@@ -10,7 +10,7 @@
 //   webResetScenes()            all of them back to their start values
 // Each setter returns 0 and changes nothing when the value is out of range.
 // The scenes' readouts are worked out here too, for the panel.
-#include "web/scenes.h"
+#include "web/program/scenes.h"
 
 #include "app/sceneSettings.h"
 #include "app/state.h"

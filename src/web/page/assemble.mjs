@@ -13,10 +13,11 @@ const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
   'thomas-precession', 'terrell-penrose'];
 const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'events.js',
-  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'lessonHelp.js', 'present.js', 'page.js'];
+  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'lessonHelp.js', 'present.js', 'history.js', 'picture.js', 'share.js',
+  'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
-const lessonText = (id) => readFileSync(join(here, '../../data/lessons', `${id}.txt`), 'utf8');
+const lessonText = (id) => readFileSync(join(here, '../../../data/lessons', `${id}.txt`), 'utf8');
 const generated = {
   'builtInLessons.js': `export const BUILT_IN_LESSONS = ${JSON.stringify(Object.fromEntries(LESSONS.map((id) => [id, lessonText(id)])), null, 1)};\n`,
 };

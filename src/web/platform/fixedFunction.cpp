@@ -4,9 +4,9 @@
 // lines as screen-space rectangles clipped in homogeneous coordinates first
 // (a fast boost swings a world line behind the eye), points as WebGL points.
 // Sizes the program gives in pixels are CSS pixels: the layer scales them by
-// the screen's pixel ratio, and draws colours from the page's palette.
-#include "web/palette.h"
-#include "web/webgl.h"
+// the screen's pixel ratio, and each colour passes through the colour map the
+// program sets (the page's palettes).
+#include "web/platform/webgl.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -34,6 +34,7 @@ float pixelRatio = 1.0f;                         // device pixels per CSS pixel
 int viewport[4] = {0, 0, 0, 0};                  // as the program set it, CSS pixels
 int deviceViewport[4] = {0, 0, 0, 0};            // the same in device pixels
 float clearColour[4] = {0.0f, 0.0f, 0.0f, 0.0f}; // as the program set it
+ColourMap colourMap = nullptr;                   // the palette in use: each colour as drawn
 
 // OpenGL's start values for LIGHT0 and the material
 float lightAmbient[4] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -291,9 +292,17 @@ void sendViewport() {
     webglViewport(deviceViewport[0], deviceViewport[1], deviceViewport[2], deviceViewport[3]);
 }
 
+void mapColour(const float in[3], float out[3]) {
+    if (colourMap) {
+        colourMap(in, out);
+    } else {
+        std::copy(in, in + 3, out);
+    }
+}
+
 void sendClearColour() {
     float shown[3];
-    paletteColour(clearColour, shown);
+    mapColour(clearColour, shown);
     webglClearColour(shown[0], shown[1], shown[2], clearColour[3]);
 }
 
@@ -329,8 +338,8 @@ int deviceSize(int cssPixels) {
     return static_cast<int>(std::lround(cssPixels * pixelRatio));
 }
 
-void showPalette(int palette) {
-    setPalette(palette);
+void setColourMap(ColourMap map) {
+    colourMap = map;
     sendClearColour();
 }
 
@@ -551,7 +560,7 @@ void glEnd(void) {
 
 void glColor3f(GLfloat r, GLfloat g, GLfloat b) {
     const float asked[3] = {r, g, b};
-    paletteColour(asked, currentColour);
+    mapColour(asked, currentColour);
     currentColour[3] = 1.0f;
 }
 

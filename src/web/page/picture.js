@@ -1,0 +1,68 @@
+// The picture for slides and worksheets: saved as a PNG of the canvas at its
+// device pixels, exactly as drawn, named after the state; recorded as a WebM
+// video while Play runs, where the browser can record a canvas.
+// Controls: "Save picture", "Record" (then "Stop recording").
+
+const RECORD_FRAMES_PER_SECOND = 30;
+const RECORD_TYPES = ['video/webm;codecs=vp9', 'video/webm;codecs=vp8', 'video/webm'];
+
+// the state in a file name: lorentz-F1-v0.60
+const nameOf = (q) => `lorentz-F${q.demo}${Number.isFinite(q.velocity) ? `-v${q.velocity.toFixed(2)}` : ''}`;
+
+function download(blob, name) {
+  const save = document.createElement('a');
+  save.href = URL.createObjectURL(blob);
+  save.download = name;
+  save.click();
+  setTimeout(() => URL.revokeObjectURL(save.href), 60000); // once the download has read it
+}
+
+// readouts(): the program's; playing(): whether a Play runs; say(text): a status line
+export function attachPicture(canvas, readouts, playing, say) {
+  const saveButton = document.querySelector('button[data-control="save-picture"]');
+  const recordButton = document.querySelector('button[data-control="record"]');
+
+  saveButton.addEventListener('click', () => {
+    const name = `${nameOf(readouts())}.png`;
+    canvas.toBlob((blob) => {
+      if (blob) download(blob, name);
+      say(blob ? `Saved ${name}.` : 'The browser could not save the picture.');
+    }, 'image/png');
+  });
+
+  // recording: from the press while Play runs, to the press again or the end of Play
+  const type = RECORD_TYPES.find((t) => window.MediaRecorder?.isTypeSupported?.(t));
+  recordButton.hidden = !type || !canvas.captureStream;
+  let recorder = null;
+  let name = '';
+  const stop = () => recorder?.state === 'recording' && recorder.stop();
+  recordButton.addEventListener('click', () => {
+    if (recorder) {
+      stop();
+      return;
+    }
+    const chunks = [];
+    name = `${nameOf(readouts())}.webm`;
+    recorder = new MediaRecorder(canvas.captureStream(RECORD_FRAMES_PER_SECOND), { mimeType: type });
+    recorder.addEventListener('dataavailable', (e) => chunks.push(e.data));
+    recorder.addEventListener('stop', () => {
+      download(new Blob(chunks, { type: 'video/webm' }), name);
+      say(`Saved ${name}.`);
+      recorder = null;
+      recordButton.textContent = 'Record';
+      recordButton.setAttribute('aria-pressed', 'false');
+    });
+    recorder.start();
+    recordButton.textContent = 'Stop recording';
+    recordButton.setAttribute('aria-pressed', 'true');
+    say('Recording: press Play; the video is saved when Play ends.');
+  });
+  let wasPlaying = false;
+
+  // after every frame: a recording ends with the Play it recorded
+  return function refresh() {
+    const now = playing();
+    if (wasPlaying && !now) stop();
+    wasPlaying = now;
+  };
+}

@@ -1,0 +1,185 @@
+// What a teacher does with the picture, in headless Chromium: undo and redo
+// whole changes, save the picture as the canvas's own pixels, record Play,
+// print a worksheet, copy the link, read F4's speed, a refused pulse interval,
+// colours the legend tells apart in every palette, and the first step in view.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { openPage, settle, drag, programReadouts, readCanvas } from './browser.mjs';
+
+const ctrl = async (page, key, shift = false) => {
+  await page.keyboard.down('Control');
+  if (shift) await page.keyboard.down('Shift');
+  await page.keyboard.press(key);
+  if (shift) await page.keyboard.up('Shift');
+  await page.keyboard.up('Control');
+  await settle(page);
+};
+const eventCount = (page) => page.evaluate(() => window.lorentzDemo.module._webEventCount());
+// what the page hands the browser to download: the blob and its name
+const keepDownloads = (page) => page.evaluateOnNewDocument(() => {
+  window.downloads = [];
+  const click = HTMLAnchorElement.prototype.click;
+  HTMLAnchorElement.prototype.click = function keep() {
+    if (this.download) window.downloads.push({ name: this.download, href: this.href });
+    return click.call(this);
+  };
+});
+
+// CIE76 from sRGB in 0..1
+function lab(rgb) {
+  const linear = rgb.map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4));
+  const [r, g, b] = linear;
+  const xyz = [(0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047, 0.2126 * r + 0.7152 * g + 0.0722 * b,
+    (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883];
+  const [fx, fy, fz] = xyz.map((v) => (v > 216 / 24389 ? Math.cbrt(v) : ((24389 / 27) * v + 16) / 116));
+  return [116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)];
+}
+
+describe('what a teacher does with the picture', { concurrency: true }, () => {
+  test('undo and redo: Clear all, a whole drag, with the buttons and the keys', async (t) => {
+    const { page } = await openPage(t, '#demo=1&ev=1,0.5;0,1');
+    await page.$eval('button[data-control="clear-events"]', (b) => b.click());
+    await settle(page);
+    assert.equal(await eventCount(page), 0);
+    await ctrl(page, 'z');
+    assert.equal(await eventCount(page), 2, 'Ctrl+Z brings the events back');
+    await drag(page, [1], 200, 256, 300, 256, 25);
+    const dragged = (await programReadouts(page)).velocity;
+    assert.ok(dragged > 0.05);
+    await ctrl(page, 'z');
+    assert.equal((await programReadouts(page)).velocity, 0, 'the whole drag undone at once');
+    assert.equal(await eventCount(page), 2);
+    await ctrl(page, 'z', true);
+    // a step is kept as its link: v to the digits that reopen its Lorentz factor
+    assert.ok(Math.abs((await programReadouts(page)).velocity - dragged) < 1e-7, 'Ctrl+Shift+Z redoes it');
+    await page.$eval('button[data-control="undo"]', (b) => b.click());
+    await settle(page);
+    assert.equal((await programReadouts(page)).velocity, 0, 'the Undo button');
+    assert.equal(await page.$eval('button[data-control="undo"]', (b) => b.disabled), true, 'the undone Clear all left the history');
+    await page.focus('input[data-control="event-x"]');
+    await ctrl(page, 'y');
+    assert.equal((await programReadouts(page)).velocity, 0, 'in a text field the keys are the field’s');
+    await page.$eval('button[data-control="redo"]', (b) => b.click());
+    await settle(page);
+    assert.ok(Math.abs((await programReadouts(page)).velocity - dragged) < 1e-7, 'the Redo button');
+  });
+
+  test('Save picture: a PNG of the canvas at its device pixels, named after the state', async (t) => {
+    const { page } = await openPage(t, '#demo=1&v=0.6&show=cones&ev=1,0.5', {
+      viewport: { width: 800, height: 900, deviceScaleFactor: 2 }, beforeLoad: keepDownloads,
+    });
+    await page.click('button[data-control="save-picture"]');
+    await page.waitForFunction(() => window.downloads.length === 1);
+    const saved = await page.evaluate(async () => {
+      const blob = await (await fetch(window.downloads[0].href)).blob();
+      const image = await createImageBitmap(blob);
+      const canvas = document.getElementById('canvas');
+      const copy = (source) => {
+        const c = document.createElement('canvas');
+        [c.width, c.height] = [canvas.width, canvas.height];
+        const context = c.getContext('2d');
+        context.drawImage(source, 0, 0);
+        return context.getImageData(0, 0, c.width, c.height).data;
+      };
+      const [a, b] = [copy(image), copy(canvas)];
+      let differ = 0;
+      for (let i = 0; i < a.length; ++i) differ += a[i] !== b[i];
+      return { name: window.downloads[0].name, type: blob.type, size: [image.width, image.height], canvas: [canvas.width, canvas.height], differ };
+    });
+    assert.equal(saved.name, 'lorentz-F1-v0.60.png');
+    assert.equal(saved.type, 'image/png');
+    assert.deepEqual(saved.size, [1024, 1024]);
+    assert.deepEqual(saved.canvas, [1024, 1024]);
+    assert.equal(saved.differ, 0, 'the file is the canvas, pixel for pixel');
+  });
+
+  test('Record while the trip plays: a WebM video when Play ends', async (t) => {
+    const { page } = await openPage(t, '#demo=3&tx=0.6&tt=1', { beforeLoad: keepDownloads });
+    assert.equal(await page.$eval('button[data-control="record"]', (b) => b.hidden), false);
+    await page.click('button[data-control="record"]');
+    await page.click('#twins button[data-control="play"]');
+    await page.waitForFunction(() => window.downloads.length === 1, { timeout: 30000 });
+    const video = await page.evaluate(async () => {
+      const blob = await (await fetch(window.downloads[0].href)).blob();
+      return { name: window.downloads[0].name, type: blob.type, size: blob.size };
+    });
+    assert.equal(video.name, 'lorentz-F3-v0.00.webm');
+    assert.equal(video.type, 'video/webm');
+    assert.ok(video.size > 1000, `${video.size} bytes`);
+    assert.equal(await page.$eval('button[data-control="record"]', (b) => b.textContent), 'Record');
+  });
+
+  test('printed as a worksheet: the picture and the legend in colour, no controls; a lesson leaves room to answer', async (t) => {
+    const { page } = await openPage(t, '#lesson=time-dilation&step=2');
+    await page.emulateMediaType('print');
+    const printed = await page.evaluate(() => {
+      const shown = (selector) => getComputedStyle(document.querySelector(selector)).display !== 'none';
+      return {
+        picker: shown('#demo-select'), canvas: shown('#canvas'), readouts: shown('#readouts'), legend: shown('#legend'),
+        swatch: getComputedStyle(document.querySelector('#legend .swatch')).printColorAdjust,
+        question: shown('#lesson-ask'), room: shown('.answer-space'), check: shown('[data-control="lesson-check"]'),
+      };
+    });
+    assert.deepEqual(printed, { picker: false, canvas: true, readouts: true, legend: true, swatch: 'exact',
+      question: true, room: true, check: false });
+    const pdf = await page.pdf();
+    assert.ok(pdf.length > 10000, 'a printout is made');
+  });
+
+  test('Copy link says what it did, and that a file’s link opens only where the file is', async (t) => {
+    const { page } = await openPage(t, '#demo=2&v=0.5');
+    await page.click('button[data-control="copy-link"]');
+    await page.waitForFunction(() => document.getElementById('picture-status').textContent !== '');
+    const said = await page.$eval('#picture-status', (e) => e.textContent);
+    assert.match(said, /^(Link copied\.|The browser did not let the page copy; copy this address: file:\S+#demo=2&v=0\.5)/);
+    assert.match(said, /opens only where the same file is: .* course site/);
+  });
+
+  test('F4’s velocity field shows the speed; a pulse interval out of range is refused and said', async (t) => {
+    const { page } = await openPage(t, '#demo=4&boosts=0.6,0;0,0.6');
+    const speed = Math.hypot(0.48, 0.6);
+    assert.deepEqual(await page.$eval('#velocity-number', (e) => [e.value, e.disabled]), [speed.toFixed(2), true]);
+    const { page: trip } = await openPage(t, '#demo=3&tx=0.6&tt=1');
+    await trip.$eval('#signal-interval', (e) => {
+      e.value = '0.01';
+      e.dispatchEvent(new Event('change'));
+    });
+    await settle(trip);
+    assert.equal(await trip.$eval('#signal-interval', (e) => e.value), '0.2');
+    assert.match(await trip.$eval('#signal-message', (e) => e.textContent), /0\.01 is not an interval between pulses: 0\.02 to 10/);
+    assert.equal((await programReadouts(trip)).reunionHomeSent, 10, 'still a pulse every 0.2 of home’s 2');
+  });
+
+  test('in every palette the legend’s differently named colours are 20 apart or more; the first step is in view', async (t) => {
+    const { page } = await openPage(t, '', { viewport: { width: 1366, height: 768 } });
+    for (const palette of [1, 2]) { // the desktop's own colours are the desktop's
+      const entries = await page.evaluate((p) => {
+        const m = window.lorentzDemo.module;
+        m._webSetPalette(p);
+        return Array.from({ length: m._webPaletteEntryCount() }, (_, i) => ({
+          name: m.UTF8ToString(m._webPaletteEntryName(i)), rgb: [...new Float32Array(m.HEAPF32.buffer, m._webPaletteEntryShown(i), 3)],
+        }));
+      }, palette);
+      const close = [];
+      for (const [i, a] of entries.entries()) {
+        for (const b of entries.slice(i + 1)) {
+          const [p, q] = [lab(a.rgb), lab(b.rgb)];
+          const distance = Math.hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+          if (a.name !== b.name && distance < 20) close.push(`${a.name} and ${b.name}: ${distance.toFixed(1)}`);
+        }
+      }
+      assert.deepEqual(close, [], `palette ${palette}`);
+    }
+    for (const viewport of [{ width: 1366, height: 768 }, { width: 1280, height: 900 }]) {
+      await page.setViewport(viewport);
+      const bottoms = await page.evaluate(() => ['#start-here', '#lesson-pick']
+        .map((s) => document.querySelector(s).getBoundingClientRect().bottom));
+      assert.ok(bottoms.every((b) => b > 0 && b <= viewport.height), `${bottoms} within ${viewport.height}`);
+    }
+    const { page: phone } = await openPage(t, '#demo=1&v=0.45&ev=1,0.5;0.3,0.9999999', { viewport: { width: 390, height: 844 } });
+    const cells = await phone.$$eval('#events-body td[data-quantity]', (es) => es.map((e) => e.textContent));
+    assert.ok(cells.every((c) => /^-?\d+\.\d{3}$/.test(c)), cells.join(' '));
+    assert.equal(await phone.evaluate(() => document.documentElement.scrollWidth), 390, 'no sideways scrolling');
+    assert.ok((await readCanvas(phone)).width > 0);
+  });
+});
