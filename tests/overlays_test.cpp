@@ -10,6 +10,7 @@
 #include "app/teaching.h"
 #include "relativity/events.h"
 #include "relativity/matrix4.h"
+#include "scenes/labels.h"
 #include "scenes/overlays.h"
 
 #include <GL/freeglut.h>
@@ -133,4 +134,52 @@ TEST_F(Overlays, TheTwinDiagramIsDrawnOneUnitDownAndTheGlStateIsKept) {
     EXPECT_EQ(lineWidth, 1.0f);
     EXPECT_EQ(depthAfter, depth);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+}
+
+TEST_F(Overlays, AxisLabelsOnlyWhenAskedWithTicksNumbersAndNamesBesideTheirAxes) {
+    EXPECT_TRUE(captureFeedback(drawAxisLabels).empty()) << "the desktop's picture has none";
+    showAxisLabels = true;
+    const double v = 0.6;
+    makeBoostX(v, 1.25, boostMatrix);
+    showOwnAxes = true;
+    const auto prims = captureFeedback(drawAxisLabels);
+    showAxisLabels = false;
+    // ticks: short black segments across each axis at -2, -1, 1, 2
+    int ticks = 0;
+    for (const auto& l : linesOfColour(prims, 0, 0, 0)) {
+        const auto &a = l.vertices[0], &b = l.vertices[1];
+        const bool onX = std::fabs(a.x - b.x) < tolerance &&
+                         std::fabs(std::fabs(a.x) - std::round(std::fabs(a.x))) < tolerance &&
+                         std::fabs(a.y + b.y) < tolerance && std::fabs(a.x) > 0.5;
+        const bool onT = std::fabs(a.y - b.y) < tolerance &&
+                         std::fabs(std::fabs(a.y) - std::round(std::fabs(a.y))) < tolerance &&
+                         std::fabs(a.x + b.x) < tolerance && std::fabs(a.y) > 0.5;
+        ticks += onX || onT;
+    }
+    EXPECT_EQ(ticks, 8);
+    // each number's strokes sit just below its tick (x) or left of it (t)
+    for (double n : {-2.0, -1.0, 1.0, 2.0}) {
+        int below = 0, left = 0;
+        for (const auto& l : linesOfColour(prims, 0, 0, 0)) {
+            for (const auto& p : l.vertices) {
+                below += std::fabs(p.x - n) < 0.15 && p.y < -0.03 && p.y > -0.2;
+                left += std::fabs(p.y - n) < 0.15 && p.x < -0.03 && p.x > -0.25;
+            }
+        }
+        EXPECT_GT(below, 2) << "a number under x = " << n;
+        EXPECT_GT(left, 2) << "a number left of t = " << n;
+    }
+    // x' where the own x axis, t = v x, reaches x = 1.8; t' where x = v t reaches t = 1.8
+    int nearXPrime = 0, nearTPrime = 0, violetVertices = 0;
+    for (const auto& l : linesOfColour(prims, violet[0], violet[1], violet[2])) {
+        for (const auto& p : l.vertices) {
+            ++violetVertices;
+            nearXPrime += p.x > 1.5 && p.x < 1.85 && p.y > 1.8 * v && p.y < 1.8 * v + 0.3;
+            nearTPrime += p.x > 1.8 * v && p.x < 1.8 * v + 0.2 && p.y > 1.75 && p.y < 1.95;
+        }
+    }
+    EXPECT_GT(nearXPrime, 0);
+    EXPECT_GT(nearTPrime, 0);
+    EXPECT_EQ(nearXPrime + nearTPrime, violetVertices)
+        << "x' and t' beside their axes, nothing else";
 }

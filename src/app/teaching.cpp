@@ -7,6 +7,7 @@
 bool showOwnAxes = false;
 bool showSimultaneity = false;
 bool showLightCones = false;
+bool showAxisLabels = false;
 int eventCount = 0;
 bool tripShown = false;
 double tripTau = 0.0;

@@ -9,6 +9,7 @@
 #include "app/state.h"
 #include "scenes/cones.h"
 #include "scenes/gyroscope.h"
+#include "scenes/labels.h"
 #include "scenes/overlays.h"
 #include "scenes/seen.h"
 #include "scenes/spacetime.h"
@@ -70,6 +71,7 @@ void onDisplay() {
         break;
     }
     drawTeachingOverlays();
+    drawAxisLabels();
     glutSwapBuffers();
 }
 

@@ -1,6 +1,7 @@
-// A stroke font of the 26 capitals on a 4 x 6 grid: each letter is strokes
-// separated by blanks, each stroke a run of grid points written as digit
-// pairs "xy", drawn as one line strip.
+// A stroke font of the 26 capitals, the axes' x and t, the digits, a minus
+// and a prime, on a 4 x 6 grid: each glyph is strokes separated by blanks,
+// each stroke a run of grid points written as digit pairs "xy", drawn as one
+// line strip.
 #include "scenes/letters.h"
 
 #include <GL/gl.h>
@@ -34,13 +35,45 @@ const char* const strokes[26] = {
     "062346 2320",               // Y
     "06460040",                  // Z
 };
+const char* const digitStrokes[10] = {
+    "100105163645413010",                  // 0
+    "1526 2620 1030",                      // 1
+    "05163645440040",                      // 2
+    "05163645443323 334241301001",         // 3
+    "30360242",                            // 4
+    "460603334241301001",                  // 5
+    "36160501103041423303",                // 6
+    "064610",                              // 7
+    "130405163645443313 1302011030414233", // 8
+    "10304145361605041343",                // 9
+};
+const double glyphAdvance = 5.0; // grid units from one glyph to the next
+const double primeAdvance = 2.0;
+
+const char* strokesOf(char c) {
+    if (c >= 'A' && c <= 'Z') {
+        return strokes[c - 'A'];
+    }
+    if (c >= '0' && c <= '9') {
+        return digitStrokes[c - '0'];
+    }
+    switch (c) {
+    case 'x':
+        return "0044 0440";
+    case 't':
+        return "16112030 0434";
+    case '-':
+        return "0333";
+    case '\'':
+        return "3624";
+    default:
+        return "";
+    }
+}
 } // namespace
 
 void drawLetter(char letter) {
-    if (letter < 'A' || letter > 'Z') {
-        return;
-    }
-    const char* p = strokes[letter - 'A'];
+    const char* p = strokesOf(letter);
     while (*p) {
         glBegin(GL_LINE_STRIP);
         for (; p[0] >= '0' && p[0] <= '9' && p[1] >= '0' && p[1] <= '9'; p += 2) {
@@ -51,4 +84,21 @@ void drawLetter(char letter) {
             ++p;
         }
     }
+}
+
+double textWidth(const char* text) {
+    double width = 0.0;
+    for (const char* c = text; *c; ++c) {
+        width += *c == '\'' ? primeAdvance : glyphAdvance;
+    }
+    return width > 0.0 ? width - 1.0 : 0.0; // no gap after the last glyph
+}
+
+void drawText(const char* text) {
+    glPushMatrix();
+    for (const char* c = text; *c; ++c) {
+        drawLetter(*c);
+        glTranslated(*c == '\'' ? primeAdvance : glyphAdvance, 0.0, 0.0);
+    }
+    glPopMatrix();
 }

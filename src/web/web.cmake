@@ -28,7 +28,7 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webSetPixelRatio _webSetPalette
   _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
   _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
-  _webSetTurnaround _webSetOverlays _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
+  _webSetTurnaround _webSetOverlays _webSetLabels _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
   _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide
   _webHideTrip _webAddBoost _webShowScenes _webSetProbeRay _webSetOrbitSpeed _webSetPolygonSides
   _webSetOrbitShare _webResetScenes _webSetLookTime _webSeenFaces)

@@ -150,7 +150,7 @@ function desktopPicture(steps, name, scenes) {
 }
 
 async function webPicture(t, steps) {
-  const { page } = await openPage(t);
+  const { page } = await openPage(t, '#labels=0'); // the desktop draws no labels
   for (const step of steps) {
     const [kind, a, from, to, count] = step.split(':');
     if (kind === 'key') {

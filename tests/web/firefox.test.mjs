@@ -42,7 +42,7 @@ async function open(hash) {
 }
 const panel = (name) => page.$eval(`#readouts [data-quantity="${name}"]`, (e) => Number(e.textContent));
 
-describe('the page in Firefox', () => {
+describe('the page in Firefox', { concurrency: false }, () => { // one tab at a time
   before(async () => {
     browser = await launchFirefox();
   });

@@ -72,6 +72,7 @@ describe('the teaching panel', { concurrency: true }, () => {
     assert.ok(!colourNear(image, column(0.75 * 1.06), row(1.25 * 1.06), CYAN, 1), 'clock past (0.75, 1.25)');
     assert.equal(await linkOf(page), '#demo=1&v=0.6');
 
+    await page.evaluate(() => window.scrollTo(0, 0)); // the field is below the picture at this width
     await drag(page, [1], 256, 300, 276, 300, 10);
     q = await readouts(page);
     assertNear(q.velocity, Math.tanh(rapidity(0.6) + 10 * rapidity(0.01)), 'after dragging on');
@@ -145,11 +146,11 @@ describe('the teaching panel', { concurrency: true }, () => {
     assert.equal(await page.$eval('#announcer', (e) => e.getAttribute('aria-live')), 'polite');
     const reached = new Set();
     await page.focus('#canvas');
-    for (let i = 0; i < 12; ++i) {
+    for (let i = 0; i < 24; ++i) {
       await page.keyboard.press('Tab');
       reached.add(await page.evaluate(() => document.activeElement.id));
     }
-    for (const id of ['demo-select', 'reset-button', 'help-button', 'fullscreen-button', 'velocity-slider',
+    for (const id of ['lesson-pick', 'demo-select', 'reset-button', 'help-button', 'fullscreen-button', 'velocity-slider',
       'velocity-number', 'drag-mode']) {
       assert.ok(reached.has(id), `Tab never reaches #${id}`);
     }

@@ -183,3 +183,31 @@ describe('what a teacher does with the picture', { concurrency: true }, () => {
     assert.ok((await readCanvas(phone)).width > 0);
   });
 });
+
+describe('labels on the diagram', { concurrency: true }, () => {
+  test('on by default in every palette and at ratio 2, off with labels=0 as on the desktop', async (t) => {
+    const pictureOf = async (hash, ratio) => {
+      const { page } = await openPage(t, hash, { viewport: { width: 800, height: 900, deviceScaleFactor: ratio } });
+      return [await readCanvas(page), page];
+    };
+    // pixels changed by the labels where the number 1 stands under the x axis
+    const changed = (a, b) => {
+      let count = 0;
+      for (let x = Math.round(a.width * (0.5 + 0.9 / 4)); x < a.width * (0.5 + 1.1 / 4); ++x) {
+        for (let y = Math.round(a.height * (0.5 + 0.03 / 4)); y < a.height * (0.5 + 0.2 / 4); ++y) {
+          count += a.at(x, y).some((c, k) => Math.abs(c - b.at(x, y)[k]) > 60);
+        }
+      }
+      return count;
+    };
+    for (const colours of ['', '&colours=high-contrast', '&colours=dark']) {
+      for (const ratio of [1, 2]) {
+        const [[on], [off, page]] = await Promise.all([pictureOf(`#demo=1${colours}`, ratio), pictureOf(`#demo=1${colours}&labels=0`, ratio)]);
+        const count = changed(on, off);
+        assert.ok(count >= 6 * ratio * ratio, `${colours || 'desktop colours'} at ratio ${ratio}: ${count} pixels of the number 1`);
+        assert.match(await page.evaluate(() => window.lorentzDemo.link()), /labels=0/);
+        await page.close();
+      }
+    }
+  });
+});

@@ -3,7 +3,8 @@
 // the "place an event" mode or typed in the diagram's frame, a table of their
 // coordinates in both frames, and a chosen pair with its interval, kind, order
 // in each frame and the velocity that makes it simultaneous or puts it at one
-// place, all computed by the program. Links carry ev= (own frame) and show=.
+// place, all computed by the program. The axes' names and numbers are on
+// unless a link says labels=0. Links carry ev= (own frame), show= and labels=.
 import { parseNumber, linkNumber } from './link.js';
 import { formatNumber, withheld, anyWithheld, unchangedSince, WITHHELD_TEXT } from './panel.js';
 
@@ -37,6 +38,10 @@ export function attachEvents(module, links) {
     module._webSetOverlays(...boxes.map(([, box]) => (box.checked ? 1 : 0)));
   };
   for (const [, box] of boxes) box.addEventListener('change', setOverlays);
+  const labels = document.querySelector('input[data-control="labels"]');
+  const setLabels = () => module._webSetLabels(labels.checked ? 1 : 0);
+  labels.addEventListener('change', setLabels);
+  setLabels();
 
   const refused = () => (module._webEventCount() >= MAX_EVENTS ? `${MAX_EVENTS} events at most: remove one first.`
     : 'Events are placed in demonstrations 1 to 3.');
@@ -104,8 +109,9 @@ export function attachEvents(module, links) {
 
   const eventsOf = (text) => text.split(';').filter(Boolean).map((pair) => pair.split(',').map((c) => parseNumber(c)));
   links.add({
-    keys: ['ev', 'show'],
+    keys: ['ev', 'show', 'labels'],
     check(key, text) {
+      if (key === 'labels') return text === '0' || text === '1' ? '' : 'labels is 1 or 0';
       if (key === 'show') {
         return text.split(',').filter(Boolean).every((n) => OVERLAYS.some(([o]) => o === n)) ? ''
           : `the overlays are ${OVERLAYS.map(([o]) => o).join(', ')}`;
@@ -119,6 +125,8 @@ export function attachEvents(module, links) {
       rebuild(0);
       for (const [, box] of boxes) box.checked = false;
       setOverlays();
+      labels.checked = true;
+      setLabels();
     },
     apply(values, ignore) {
       for (const text of values.get('ev') || []) {
@@ -130,6 +138,14 @@ export function attachEvents(module, links) {
         const added = good.slice(0, MAX_EVENTS).filter(([x, t]) => module._webAddEventOwn(x, t)).length;
         if (added < Math.min(good.length, MAX_EVENTS)) ignore('ev', text, 'events are placed in demonstrations 1 to 3');
         rebuild(module._webEventCount()); // the pair at once, for the readouts a lesson's step judges
+      }
+      for (const text of values.get('labels') || []) {
+        if (text !== '0' && text !== '1') {
+          ignore('labels', text, 'labels is 1 or 0');
+        } else {
+          labels.checked = text === '1';
+          setLabels();
+        }
       }
       for (const text of values.get('show') || []) {
         const names = text.split(',').filter(Boolean);
@@ -151,6 +167,7 @@ export function attachEvents(module, links) {
       }
       const shown = boxes.filter(([, box]) => box.checked).map(([name]) => name);
       if (shown.length) parts.push(`show=${shown.join(',')}`);
+      if (!labels.checked) parts.push('labels=0');
       return parts;
     },
   });

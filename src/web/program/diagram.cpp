@@ -1,6 +1,7 @@
 // The page's side of the overlays and events of demonstrations 1-3. What the
 // page calls:
 //   webSetOverlays(axes, simultaneity, cones)   each 0 or 1
+//   webSetLabels(on)          the axes' names and tick numbers, 0 or 1
 //   webAddEventOwn(x', t'), webAddEventDiagram(x, t)   1 when placed
 //   webPlaceEventAt(x, y)     an event under the pointer (CSS pixels from the top left)
 //   webRemoveEvent(i), webClearEvents(), webEventCount()
@@ -85,6 +86,11 @@ EMSCRIPTEN_KEEPALIVE void webSetOverlays(int axes, int simultaneity, int cones) 
     showOwnAxes = axes != 0;
     showSimultaneity = simultaneity != 0;
     showLightCones = cones != 0;
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE void webSetLabels(int on) {
+    showAxisLabels = on != 0;
     glutPostRedisplay();
 }
 

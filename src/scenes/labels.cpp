@@ -1,0 +1,107 @@
+// The diagram's labels, which the page turns on: the axes' names x and t with
+// ticks and numbers at -2, -1, 1 and 2 (space and time in units where c = 1),
+// and, with the own frame's axes, their names x' and t' where those axes
+// reach 1.8 across or up the view, so that they stay in view under a boost. Text stands upright in
+// eye space at its point, as the events' letters do, so it reads the same whatever the boost and
+// the view.
+#include "scenes/labels.h"
+
+#include "app/state.h"
+#include "app/teaching.h"
+#include "scenes/letters.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+namespace {
+const double labelDepth = 0.02;     // over everything of the diagram
+const double twinSceneDrop = -1.0;  // demonstration 3 is drawn one unit down
+const double textHeight = 0.09;     // eye units: about 12 pixels in the start view
+const double nameHeight = 0.12;     // the axes' names, a little larger
+const double textGap = 0.04;        // eye units between an axis and its numbers
+const double tickHalfLength = 0.04; // diagram units
+const double nameAt = 1.8;          // the names sit this far along their axes
+const double edge = 2.0;            // the start view shows -2..2 both ways
+const double letterGridHeight = 6.0;
+const GLfloat labelLineWidth = 1.5f; // pixels, as the page's ratio scales them
+const int ticks[] = {-2, -1, 1, 2};
+const GLfloat textColour[3] = {0.0f, 0.0f, 0.0f}; // black: each palette's text colour
+const GLfloat ownColour[3] = {0.6f, 0.0f, 0.8f};  // violet, as the own axes
+
+enum class Anchor { left, centre, right };
+
+// Text of the given height at the eye-space point of (x, t), moved by (dx, dy)
+// eye units, its start, middle or end there.
+void textAt(const char* text, double x, double t, double height, Anchor anchor, double dx,
+            double dy) {
+    double m[16];
+    glPushMatrix();
+    {
+        glTranslated(x, t, labelDepth);
+        glGetDoublev(GL_MODELVIEW_MATRIX, m);
+        glLoadIdentity();
+        const double scale = height / letterGridHeight;
+        const double width = textWidth(text) * scale;
+        const double shift = anchor == Anchor::left     ? 0.0
+                             : anchor == Anchor::centre ? -width / 2
+                                                        : -width;
+        glTranslated(m[12] + dx + shift, m[13] + dy, m[14]);
+        const GLfloat s = static_cast<GLfloat>(scale);
+        glScalef(s, s, s);
+        drawText(text);
+    }
+    glPopMatrix();
+}
+
+void drawTicks() {
+    glBegin(GL_LINES);
+    for (int n : ticks) {
+        glVertex3d(n, -tickHalfLength, labelDepth);
+        glVertex3d(n, tickHalfLength, labelDepth);
+        glVertex3d(-tickHalfLength, n, labelDepth);
+        glVertex3d(tickHalfLength, n, labelDepth);
+    }
+    glEnd();
+}
+
+// numbers below the x axis and left of the t axis; at the view's edge, inside it
+void drawNumbers() {
+    for (int n : ticks) {
+        const char text[3] = {n < 0 ? '-' : static_cast<char>('0' + n),
+                              n < 0 ? static_cast<char>('0' - n) : '\0', '\0'};
+        const Anchor along = n == edge ? Anchor::right : n == -edge ? Anchor::left : Anchor::centre;
+        textAt(text, n, 0.0, textHeight, along, 0.0, -textGap - textHeight);
+        textAt(text, 0.0, n, textHeight, Anchor::right, -textGap, n == edge ? -textHeight : 0.0);
+    }
+}
+} // namespace
+
+void drawAxisLabels() {
+    if (!showAxisLabels || currentDemo < 1 || currentDemo > 3) {
+        return;
+    }
+    glDisable(GL_LIGHTING);
+    glLineWidth(labelLineWidth);
+    glPushMatrix();
+    {
+        if (currentDemo == 3) {
+            glTranslated(0.0, twinSceneDrop, 0.0);
+        }
+        glColor3f(textColour[0], textColour[1], textColour[2]);
+        drawTicks();
+        drawNumbers();
+        textAt("x", nameAt, 0.0, nameHeight, Anchor::centre, 0.0, textGap);
+        textAt("t", 0.0, nameAt, nameHeight, Anchor::left, textGap, 0.0);
+        if (showOwnAxes) { // the boost's columns: x' and t' in the diagram
+            const double* m = boostMatrix.m;
+            const double across = nameAt / std::fmax(std::fabs(m[0]), std::fabs(m[1]));
+            const double up = nameAt / std::fmax(std::fabs(m[4]), std::fabs(m[5]));
+            glColor3f(ownColour[0], ownColour[1], ownColour[2]);
+            textAt("x'", m[0] * across, m[1] * across, nameHeight, Anchor::right, 0.0, textGap);
+            textAt("t'", m[4] * up, m[5] * up, nameHeight, Anchor::left, textGap, 0.0);
+        }
+    }
+    glPopMatrix();
+    glLineWidth(1.0f);
+    glEnable(GL_LIGHTING);
+}

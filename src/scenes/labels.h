@@ -1,0 +1,5 @@
+// The diagram's axis names and tick numbers (demonstrations 1-3), drawn when
+// the page turns them on (showAxisLabels).
+#pragma once
+
+void drawAxisLabels();
