@@ -10,15 +10,23 @@ extern bool showSimultaneity; // each event's lines of simultaneity, both frames
 extern bool showLightCones;   // each event's future light cone
 extern bool showAxisLabels;   // the axes' names and tick numbers, and x', t' with the own axes
 
-const int maxEvents = 26; // labelled A to Z in the order placed
+const int maxEvents = 26; // lettered A to Z in the order placed
 extern int eventCount;
 extern double eventOwnX[maxEvents]; // own frame, c = 1
 extern double eventOwnT[maxEvents];
+extern char eventLetter[maxEvents]; // each event keeps its letter while it lives
 
-// False when all 26 are placed or a coordinate is not finite.
+// False when all 26 are placed or a coordinate is not finite. The new event
+// takes the letter after the last one given since Clear; once Z is given, the
+// first letter free again.
 bool addEvent(double ownX, double ownT);
-// Later events move up a label; an index out of range changes nothing.
+// Later events move up a place and keep their letters; an index out of range
+// changes nothing.
 void removeEvent(int index);
+// False for an index out of range or a coordinate not finite.
+bool moveEvent(int index, double ownX, double ownT);
+// Event index takes letter ('A'-'Z'); an event that had it takes index's old one.
+bool setEventLetter(int index, char letter);
 void clearEvents();
 
 extern bool tripShown;        // the trip in time, drawn once the page sets tau

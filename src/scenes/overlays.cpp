@@ -179,7 +179,7 @@ void drawEvents() {
             glPushMatrix();
             {
                 glTranslated(eventOwnX[i], eventOwnT[i], markDepth);
-                drawLabel(static_cast<char>('A' + i));
+                drawLabel(eventLetter[i]);
             }
             glPopMatrix();
         }

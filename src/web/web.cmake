@@ -28,7 +28,7 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webSetPixelRatio _webSetPalette
   _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
   _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
-  _webSetTurnaround _webSetOverlays _webSetLabels _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webRemoveEvent
+  _webSetTurnaround _webSetOverlays _webSetLabels _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webEventAt _webMoveEventTo _webEventLetter _webSetEventLetter _webRemoveEvent
   _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide
   _webHideTrip _webAddBoost _webShowScenes _webSetProbeRay _webSetOrbitSpeed _webSetPolygonSides
   _webSetOrbitShare _webResetScenes _webSetLookTime _webSeenFaces)
@@ -40,7 +40,7 @@ target_link_options(lorentz-demo PRIVATE
   --js-library ${platformDir}/webgl.js)
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/webgl.js)
 
-set(pageParts ${pageDir}/page.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js
+set(pageParts ${pageDir}/page.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js ${pageDir}/keys.js ${pageDir}/pair.js
   ${pageDir}/announce.js ${pageDir}/panel.js ${pageDir}/legend.js ${pageDir}/events.js ${pageDir}/player.js ${pageDir}/twins.js
   ${pageDir}/scenes.js ${pageDir}/lessonText.js ${pageDir}/lessons.js ${pageDir}/lessonHelp.js ${pageDir}/present.js
   ${pageDir}/history.js ${pageDir}/picture.js ${pageDir}/share.js ${pageDir}/page.js)

@@ -143,3 +143,61 @@ describe('two frames and events', { concurrency: true }, () => {
     });
   });
 });
+
+describe('events a teacher can handle', { concurrency: true }, () => {
+  const count = (page) => page.evaluate(() => window.lorentzDemo.module._webEventCount());
+  test('letters stay with their events; Enter adds; the own frame can be typed; focus goes on after a delete', async (t) => {
+    const { page } = await openPage(t, '#demo=1&ev=1,0.5;-0.5,0.2;0,1.5');
+    await page.click('#events-body tr[data-event="B"] button[data-remove]');
+    await settle(page);
+    assert.deepEqual(Object.keys(await eventTable(page)), ['A', 'C']);
+    assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Remove event C');
+    await setVelocity(page, 0.6);
+    await page.select('select[data-control="event-frame"]', 'own');
+    await page.$eval('input[data-control="event-x"]', (e) => { e.value = '0.25'; });
+    await page.focus('input[data-control="event-t"]');
+    await page.keyboard.press('Enter');
+    await settle(page);
+    const table = await eventTable(page);
+    assert.deepEqual(Object.keys(table), ['A', 'C', 'D'], 'B comes back only after Clear all');
+    assertNear(table.D.xOwn, 0.25, "D's x' as typed");
+    assertNear(table.D.x, 1.25 * (0.25 + 0.6 * 0.5), "D's x as drawn", 1e-3);
+    assert.match(await linkOf(page), /&letters=ACD/);
+    const { page: reopened } = await openPage(t, (await linkOf(page)));
+    assert.deepEqual(Object.keys(await eventTable(reopened)), ['A', 'C', 'D']);
+  });
+
+  test('in place mode: a press on an event takes it, a drag moves it, taps snap to 0.05; arrows place nothing', async (t) => {
+    const { page } = await openPage(t, '#demo=1&ev=1,0.5;-0.5,0.2');
+    await page.select('#drag-mode', 'place-event');
+    await drag(page, [1], column(1), row(0.5), column(1.3), row(1.1), 10); // A from (1, 0.5)
+    let table = await eventTable(page);
+    assert.equal(await count(page), 2, 'nothing added');
+    assert.deepEqual([table.A.x, table.A.t], [1.3, 1.1], 'A moved, to the 0.05 grid');
+    await drag(page, [1], column(-0.5), row(0.2), column(-0.5), row(0.2), 1); // a tap on B
+    assert.equal(await count(page), 2, 'a tap on an event adds none');
+    assert.deepEqual(await page.$$eval('#pair select', (s) => s.map((e) => e.selectedOptions[0].textContent)), ['A', 'B']);
+    await drag(page, [1], column(0.42), row(-0.61), column(0.42), row(-0.61), 1);
+    table = await eventTable(page);
+    const onGrid = (v) => Math.abs(Math.round(v * 20) - v * 20) < 1e-6;
+    assert.ok(onGrid(table.C.x) && onGrid(table.C.t), `C at ${table.C.x}, ${table.C.t}`);
+    await page.$eval('input[data-control="snap"]', (box) => box.click()); // without scrolling the picture away
+    await drag(page, [1], column(-0.42), row(-0.61), column(-0.42), row(-0.61), 1);
+    assert.ok(!onGrid((await eventTable(page)).D.x), 'placed freely');
+    await page.focus('#canvas');
+    await page.keyboard.press('ArrowRight');
+    await settle(page);
+    assert.equal(await count(page), 4, 'an arrow key places no event');
+  });
+
+  test('the pair: its chooser stays whatever is chosen; two events at one place and time are the same event', async (t) => {
+    const { page } = await openPage(t, '#demo=1&ev=1,0.5;1,0.5');
+    assert.equal(await page.$eval('[data-quantity="pairKind"]', (e) => e.textContent), 'the same event');
+    assert.match(await page.$eval('#pair-note', (e) => e.textContent), /^A and B are the same event/);
+    await page.select('select[data-control="pair-second"]', '0');
+    await settle(page);
+    assert.equal(await page.$eval('#pair', (e) => e.hidden), false);
+    assert.deepEqual(await page.$$eval('#pair select', (s) => s.map((e) => e.hidden || e.closest('[hidden]') !== null)), [false, false]);
+    assert.match(await page.$eval('#pair-note', (e) => e.textContent), /A is chosen twice/);
+  });
+});

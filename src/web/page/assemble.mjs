@@ -12,7 +12,7 @@ import { fileURLToPath } from 'node:url';
 const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
   'thomas-precession', 'terrell-penrose'];
-const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'announce.js', 'panel.js', 'legend.js', 'events.js',
+const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'keys.js', 'announce.js', 'panel.js', 'legend.js', 'pair.js', 'events.js',
   'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'lessonHelp.js', 'present.js', 'history.js', 'picture.js', 'share.js',
   'page.js'];
 const [programPath, outPath] = process.argv.slice(2);

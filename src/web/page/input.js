@@ -6,10 +6,8 @@
 //   one pointer for every gesture: the left button (one finger) may instead
 //          give what the right, middle, both left and middle (with Shift), or
 //          the fifth button give on the desktop, or place an event where it presses
-//   arrows on the focused canvas: a short drag in their direction in that
-//          gesture (Shift: five times as far); elsewhere they are special keys
-//   keys:  F1-F12 (taken from the browser), Shift/Ctrl/Alt as special keys
-//          112-117, paging keys, and characters as ASCII codes
+//   place an event: a press places or takes an event, its drag moves it
+// (the keyboard is keys.js's, which makes its arrow drags through this).
 // Any mix of pointers: the latest to press drives the program, and the
 // buttons it held are released first; a cancelled pointer, lost capture, a
 // lost focus or a hidden tab release everything. The program sees each
@@ -20,18 +18,7 @@ const UP = 1;
 // PointerEvent.buttons bit -> GLUT button: left, right, middle
 const BUTTON_OF_BIT = new Map([[1, 0], [2, 2], [4, 1]]);
 const LEFT_BIT = 1;
-const SPECIAL_KEYS = {
-  ArrowLeft: 100, ArrowUp: 101, ArrowRight: 102, ArrowDown: 103, PageUp: 104, PageDown: 105,
-  Home: 106, End: 107, Insert: 108,
-  ShiftLeft: 112, ShiftRight: 113, ControlLeft: 114, ControlRight: 115, AltLeft: 116, AltRight: 117,
-};
-const CHARACTER_KEYS = { Enter: 13, Backspace: 8, Tab: 9, Escape: 27, Delete: 127 };
 const SHIFT = 1;
-// an arrow key's drag: one motion event of this many CSS pixels (a boost step
-// of 0.01 c in F1-F3, 0.04 c in F4; 4 degrees; 0.04 units of pan)
-const ARROW_STEP_PX = 4;
-const SHIFT_ARROW_MOVES = 5;
-const ARROW_DIRECTIONS = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
 // what a left drag (one finger) presses, by the page's drag mode: GLUT buttons
 // in order of pressing, and whether Shift is held at the presses
 export const LEFT_DRAG_GESTURES = {
@@ -44,7 +31,7 @@ export const LEFT_DRAG_GESTURES = {
   'place-event': { buttons: [], shift: false, place: true }, // a tap places an event instead
 };
 
-function modifiersOf(e) {
+export function modifiersOf(e) {
   return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 }
 
@@ -87,8 +74,8 @@ function buttonLedger(program, began, ended) {
 // program: { mouse(button, state, x, y, modifiers), motion(x, y), keyboard(key, modifiers),
 //            special(key, modifiers) }
 // options: leftDragMode() a key of LEFT_DRAG_GESTURES; gestureStarted() at the first
-// press and gestureEnded() after the last release of the buttons; placeAt(x, y)
-// for a press in the place-event mode
+// press and gestureEnded() after the last release of the buttons; placePress(x, y),
+// placeMove(x, y) and placeRelease() for the place-event mode's gesture
 export function attachInput(canvas, program, options = {}) {
   const leftDragMode = options.leftDragMode || (() => 'boost');
   const ledger = buttonLedger(program, options.gestureStarted || (() => {}), options.gestureEnded || (() => {}));
@@ -113,16 +100,19 @@ export function attachInput(canvas, program, options = {}) {
   const watcher = new ResizeObserver(measure);
   [canvas, document.body, document.documentElement].forEach((element) => watcher.observe(element));
   const position = (e) => [Math.floor(e.pageX - place[0]), Math.floor(e.pageY - place[1])];
+  // a move: the program's, or the place gesture's event's
+  const motion = (x, y) => (leftGesture?.place ? options.placeMove?.(x, y) : program.motion(x, y));
 
   // The left button presses the buttons of the chosen gesture, and lets them go.
   const pressLeft = (x, y, modifiers) => {
     leftGesture = LEFT_DRAG_GESTURES[leftDragMode()] || LEFT_DRAG_GESTURES.boost;
-    if (leftGesture.place) options.placeAt?.(x, y);
+    if (leftGesture.place) options.placePress?.(x, y);
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
     for (const button of leftGesture.buttons) ledger.press(button, x, y, held);
   };
   const releaseLeft = (x, y, modifiers) => {
     if (!leftGesture) return;
+    if (leftGesture.place) options.placeRelease?.();
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
     for (const button of [...leftGesture.buttons].reverse()) ledger.release(button, x, y, held);
     leftGesture = null;
@@ -130,6 +120,7 @@ export function attachInput(canvas, program, options = {}) {
 
   // Whatever drives the program lets go; fingers still down rest until lifted.
   const releaseEverything = () => {
+    if (leftGesture?.place) options.placeRelease?.();
     ledger.releaseAll();
     leftGesture = null;
     owner = null;
@@ -144,7 +135,7 @@ export function attachInput(canvas, program, options = {}) {
     owner = source;
   };
   const endIfIdle = () => {
-    if (!ledger.holding() && fingers.size === 0) {
+    if (!ledger.holding() && !leftGesture?.place && fingers.size === 0) {
       owner = null;
       ownerBits = 0;
     }
@@ -192,7 +183,7 @@ export function attachInput(canvas, program, options = {}) {
   // Fingers report their moves one by one: the centre goes to the program once
   // all moving fingers have reported, so a two-finger step is one motion event.
   const sendCentre = () => {
-    if (movedFingers.size && touchButton >= 0) program.motion(...centroid());
+    if (movedFingers.size && (touchButton >= 0 || leftGesture?.place)) motion(...centroid());
     movedFingers.clear();
   };
 
@@ -239,7 +230,7 @@ export function attachInput(canvas, program, options = {}) {
     if (e.pointerType === 'touch') { touchMove(e); return; }
     if (owner !== pointerKey(e)) return; // a pointer that did not press here, or was overtaken
     if (ownerBits) {
-      for (const move of movesOf(e)) program.motion(...position(move));
+      for (const move of movesOf(e)) motion(...position(move));
     }
     syncButtons(e); // chorded presses and releases arrive as moves
     endIfIdle();
@@ -269,42 +260,5 @@ export function attachInput(canvas, program, options = {}) {
     program.mouse(button, UP, x, y, modifiersOf(e));
   }, { passive: false });
 
-  // An arrow key on the canvas: the chosen gesture's buttons pressed at the
-  // canvas's centre, moved in the arrow's direction, and released.
-  const arrowDrag = (e) => {
-    releaseEverything();
-    if (LEFT_DRAG_GESTURES[leftDragMode()]?.place) return; // events are typed from the keyboard
-    const [dx, dy] = ARROW_DIRECTIONS[e.key];
-    let x = Math.floor(canvas.clientWidth / 2), y = Math.floor(canvas.clientHeight / 2);
-    pressLeft(x, y, 0);
-    for (let i = 0; i < (e.shiftKey ? SHIFT_ARROW_MOVES : 1); ++i) {
-      x += dx * ARROW_STEP_PX;
-      y += dy * ARROW_STEP_PX;
-      program.motion(x, y);
-    }
-    releaseLeft(x, y, 0);
-  };
-
-  document.addEventListener('keydown', (e) => {
-    if (e.target.closest && e.target.closest('input, select, textarea')) return;
-    if (e.target === canvas && e.key in ARROW_DIRECTIONS && !e.ctrlKey && !e.altKey && !e.metaKey) {
-      e.preventDefault();
-      arrowDrag(e);
-      return;
-    }
-    const fKey = /^F([1-9]|1[0-2])$/.exec(e.key);
-    if (fKey) {
-      e.preventDefault();
-      program.special(Number(fKey[1]), modifiersOf(e));
-    } else if (e.code in SPECIAL_KEYS) {
-      program.special(SPECIAL_KEYS[e.code], modifiersOf(e));
-    } else if (e.key in CHARACTER_KEYS || e.key.length === 1) {
-      let key = e.key in CHARACTER_KEYS ? CHARACTER_KEYS[e.key] : e.key.charCodeAt(0);
-      if (key > 255) return;
-      if (e.ctrlKey && /^[a-z]$/i.test(e.key)) key &= 31; // control codes, as X sends them
-      // Tab still moves the focus: the canvas must not trap keyboard users
-      if (!e.ctrlKey && !e.metaKey && e.key !== 'Tab' && e.target.tagName !== 'BUTTON') e.preventDefault();
-      program.keyboard(key, modifiersOf(e));
-    }
-  });
+  return { pressLeft, releaseLeft, releaseEverything, modifiersOf };
 }

@@ -4,6 +4,7 @@
 // events, the trip, the legend, the lesson, the link and the spoken readouts
 // after every frame, and shows the help on the page ('h' or the Help button).
 import { attachInput } from './input.js';
+import { attachKeys } from './keys.js';
 import { attachLinks } from './link.js';
 import { attachAnnouncer } from './announce.js';
 import { attachPanel, readQuantities } from './panel.js';
@@ -128,7 +129,7 @@ async function start() {
   };
 
   const dragMode = document.getElementById('drag-mode');
-  attachInput(canvas, {
+  const program = {
     mouse: (button, state, x, y, modifiers) => module._webMouse(button, state, x, y, modifiers),
     motion: (x, y) => module._webMotion(x, y),
     keyboard: (key, modifiers) => {
@@ -136,9 +137,12 @@ async function start() {
       else module._webKeyboard(key, modifiers);
     },
     special: (key, modifiers) => module._webSpecial(key, modifiers),
-  }, {
+  };
+  const pointer = attachInput(canvas, program, {
     leftDragMode: () => dragMode.value,
-    placeAt: (x, y) => events.placeAt(x, y),
+    placePress: (x, y) => events.pressAt(x, y),
+    placeMove: (x, y) => events.moveTo(x, y),
+    placeRelease: () => events.release(),
     gestureStarted: () => {
       announcer.hold();
       history.gestureStarted();
@@ -148,6 +152,7 @@ async function start() {
       history.gestureEnded();
     },
   });
+  attachKeys(canvas, program, pointer, () => dragMode.value);
 
   attachPresentation(module, canvas, document.getElementById('layout'),
     document.getElementById('fullscreen-button'));

@@ -3,8 +3,12 @@
 //   webSetOverlays(axes, simultaneity, cones)   each 0 or 1
 //   webSetLabels(on)          the axes' names and tick numbers, 0 or 1
 //   webAddEventOwn(x', t'), webAddEventDiagram(x, t)   1 when placed
-//   webPlaceEventAt(x, y)     an event under the pointer (CSS pixels from the top left)
+//   webPlaceEventAt(x, y, snap)  an event under the pointer (CSS pixels from the top
+//                             left), its x and t as drawn rounded to 0.05 when snap is 1
+//   webEventAt(x, y)          the event whose mark is under the pointer, -1 none
+//   webMoveEventTo(i, x, y, snap)  event i under the pointer, as placed
 //   webRemoveEvent(i), webClearEvents(), webEventCount()
+//   webEventLetter(i), webSetEventLetter(i, letter)   each event keeps its letter
 //   webEventReadouts(i)       x, t (as drawn), x', t' (own frame), t^2 - x^2 from the origin
 //   webSetPair(i, j)          the pair whose readouts the panel shows; -1 none
 // Typed and tapped events are in the diagram's frame as drawn now; they are
@@ -22,6 +26,8 @@
 namespace {
 const double twinSceneDrop = -1.0; // demonstration 3 is drawn one unit down
 const int demoTwinParadox = 3;
+const double snapStep = 0.05;  // a tap's x and t, as drawn, to this much
+const int markReachPx = 10;    // a press this close to an event's mark takes the event
 
 int pairFirst = -1, pairSecond = -1;
 double eventReadouts[5];
@@ -68,6 +74,16 @@ bool pixelToDiagram(int px, int py, SpacetimePoint& out) {
     }
     return std::isfinite(out.x) && std::isfinite(out.t);
 }
+// The diagram point under a pixel, rounded as a tap is when snap is set.
+bool tapToDiagram(int px, int py, bool snap, SpacetimePoint& out) {
+    if (!hasDiagram() || !pixelToDiagram(px, py, out)) {
+        return false;
+    }
+    if (snap) {
+        out = {std::round(out.x / snapStep) * snapStep, std::round(out.t / snapStep) * snapStep};
+    }
+    return true;
+}
 } // namespace
 
 bool chosenPair(PairRelation& relation) {
@@ -106,9 +122,55 @@ EMSCRIPTEN_KEEPALIVE int webAddEventDiagram(double x, double t) {
     return addDiagramEvent({x, t}) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE int webPlaceEventAt(int x, int y) {
+EMSCRIPTEN_KEEPALIVE int webPlaceEventAt(int x, int y, int snap) {
     SpacetimePoint d;
-    return hasDiagram() && pixelToDiagram(x, y, d) && addDiagramEvent(d) ? 1 : 0;
+    return tapToDiagram(x, y, snap != 0, d) && addDiagramEvent(d) ? 1 : 0;
+}
+
+// The nearest event whose mark is within reach: distances in diagram units,
+// the reach the diagram length of markReachPx pixels here.
+EMSCRIPTEN_KEEPALIVE int webEventAt(int x, int y) {
+    SpacetimePoint here, aside;
+    if (!hasDiagram() || !pixelToDiagram(x, y, here) || !pixelToDiagram(x + markReachPx, y, aside)) {
+        return -1;
+    }
+    const double reach = std::hypot(aside.x - here.x, aside.t - here.t);
+    int nearest = -1;
+    double nearestDistance = reach;
+    for (int i = 0; i < eventCount; ++i) {
+        const SpacetimePoint e = ownToDiagram(boostMatrix, {eventOwnX[i], eventOwnT[i]});
+        const double distance = std::hypot(e.x - here.x, e.t - here.t);
+        if (distance <= nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+EMSCRIPTEN_KEEPALIVE int webMoveEventTo(int i, int x, int y, int snap) {
+    SpacetimePoint d;
+    if (!tapToDiagram(x, y, snap != 0, d)) {
+        return 0;
+    }
+    const SpacetimePoint own = diagramToOwn(boostMatrix, d);
+    if (!moveEvent(i, own.x, own.t)) {
+        return 0;
+    }
+    glutPostRedisplay();
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE int webEventLetter(int i) {
+    return (i >= 0 && i < eventCount) ? eventLetter[i] : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetEventLetter(int i, int letter) {
+    if (!setEventLetter(i, static_cast<char>(letter))) {
+        return 0;
+    }
+    glutPostRedisplay();
+    return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE void webRemoveEvent(int i) {
