@@ -26,8 +26,8 @@
 namespace {
 const double twinSceneDrop = -1.0; // demonstration 3 is drawn one unit down
 const int demoTwinParadox = 3;
-const double snapStep = 0.05;  // a tap's x and t, as drawn, to this much
-const int markReachPx = 10;    // a press this close to an event's mark takes the event
+const double snapStep = 0.05; // a tap's x and t, as drawn, to this much
+const int markReachPx = 10;   // a press this close to an event's mark takes the event
 
 int pairFirst = -1, pairSecond = -1;
 double eventReadouts[5];
@@ -131,7 +131,8 @@ EMSCRIPTEN_KEEPALIVE int webPlaceEventAt(int x, int y, int snap) {
 // the reach the diagram length of markReachPx pixels here.
 EMSCRIPTEN_KEEPALIVE int webEventAt(int x, int y) {
     SpacetimePoint here, aside;
-    if (!hasDiagram() || !pixelToDiagram(x, y, here) || !pixelToDiagram(x + markReachPx, y, aside)) {
+    if (!hasDiagram() || !pixelToDiagram(x, y, here) ||
+        !pixelToDiagram(x + markReachPx, y, aside)) {
         return -1;
     }
     const double reach = std::hypot(aside.x - here.x, aside.t - here.t);
