@@ -1,6 +1,7 @@
 # Installs the Debian packages a build needs when they are missing: with
-# apt-get as root, otherwise by printing the one command that does it on a
-# minimal Debian (su, which every Debian has; sudo may not be there), each
+# apt-get as root, showing apt's own progress, otherwise by printing the one
+# command that does it: with sudo where the user may use it (sudo installed,
+# the user in the sudo group), else with su, which every Debian has; each
 # package named once.
 # Usage (sourced): ensure_packages pkg...
 
@@ -18,10 +19,14 @@ ensure_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
     local install="apt-get install -y --no-install-recommends ${missing[*]}"
     if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing missing packages with apt-get (a few minutes the first time): ${missing[*]}"
+        echo "Installing missing packages with apt-get (the first time: several minutes): ${missing[*]}"
         export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+        apt-get update
+        apt-get install -y --no-install-recommends "${missing[@]}"
+    elif command -v sudo >/dev/null 2>&1 && id -nG | grep -qw sudo; then
+        echo "Missing packages. Install them with:"
+        echo "  sudo apt-get update && sudo $install"
+        exit 1
     else
         echo "Missing packages. Install them as root with:"
         echo "  su -c 'apt-get update && $install'"
@@ -65,6 +70,19 @@ ensure_web_test_modules() {
     if [ ! -f tests/web/node_modules/.package-lock.json ] ||
         [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
         echo "Installing the page tests' npm packages (tests/web/package-lock.json)..."
-        (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
+        local log
+        log=$(mktemp)
+        if ! (cd tests/web && npm ci --no-audit --no-fund >"$log" 2>&1); then
+            if grep -qE 'CERT|certificate' "$log"; then
+                echo "npm could not check the registry's certificate: behind a proxy that signs its own, run npm config set cafile /path/to/the/proxy's/certificate.pem, then this again."
+            elif grep -qE 'ENOTFOUND|ECONNREFUSED|ETIMEDOUT|EAI_AGAIN|ECONNRESET|network' "$log"; then
+                echo "npm could not reach its registry ($(npm config get registry)): check the network, or set a proxy with npm config set proxy http://host:port, then run this again."
+            else
+                tail -n 5 "$log"
+            fi
+            rm -f "$log"
+            exit 1
+        fi
+        rm -f "$log"
     fi
 }

@@ -79,4 +79,41 @@ if ! apt-get install -s --no-install-recommends -o Dir::State::status="$work/sta
     tail -5 "$work/apt.log"
     exit 1
 fi
-echo "install line check passed (${#named[@]} packages in one line)"
+
+# a user in the sudo group, where sudo is installed: the line is sudo's
+mkdir "$work/sudoer"
+printf '#!/bin/sh\nexit 0\n' >"$work/sudoer/sudo"
+cat >"$work/sudoer/id" <<'FAKE'
+#!/bin/sh
+case "$1" in -nG) echo "user sudo" ;; -u) echo 1000 ;; *) exec /usr/bin/id "$@" ;; esac
+FAKE
+chmod -R a+rx "$work/sudoer"
+status=0
+output=$(cd "$work" && PATH="$work/sudoer:$work:$PATH" "$work/check" 2>&1) || status=$?
+expected="Missing packages. Install them with:
+  sudo apt-get update && sudo apt-get install -y --no-install-recommends freeglut3-dev"
+if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
+    echo "with sudo: exit status $status (expected 1); printed:"
+    echo "$output"
+    exit 1
+fi
+
+# npm that cannot reach its registry: one line that says so and what to do
+mkdir -p "$work/npmless/tests/web" "$work/npmbin"
+echo '{}' >"$work/npmless/tests/web/package-lock.json"
+cat >"$work/npmbin/npm" <<'FAKE'
+#!/bin/sh
+[ "$1" = config ] && { echo https://registry.npmjs.org/; exit 0; }
+echo "npm error code ENOTFOUND" >&2
+echo "npm error network request to https://registry.npmjs.org/axe-core failed" >&2
+exit 1
+FAKE
+chmod a+rx "$work/npmbin/npm"
+status=0
+output=$(cd "$work/npmless" && PATH="$work/npmbin:$PATH" bash -c "source '$work/deps.sh'; ensure_web_test_modules" 2>&1) || status=$?
+if [ "$status" -ne 1 ] || ! printf '%s\n' "$output" | tail -n 1 | grep -q "^npm could not reach its registry (https://registry.npmjs.org/): .*npm config set proxy"; then
+    echo "npm offline: exit status $status; printed:"
+    echo "$output"
+    exit 1
+fi
+echo "install line check passed (${#named[@]} packages in one line; sudo's line; npm offline said)"

@@ -42,7 +42,7 @@ set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/web
 
 set(pageParts ${pageDir}/page.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js ${pageDir}/keys.js ${pageDir}/pair.js
   ${pageDir}/announce.js ${pageDir}/panel.js ${pageDir}/legend.js ${pageDir}/events.js ${pageDir}/player.js ${pageDir}/twins.js
-  ${pageDir}/scenes.js ${pageDir}/lessonText.js ${pageDir}/lessons.js ${pageDir}/lessonHelp.js ${pageDir}/present.js
+  ${pageDir}/scenes.js ${pageDir}/lessonText.js ${pageDir}/lessons.js ${pageDir}/lessonHelp.js ${pageDir}/fold.js ${pageDir}/present.js
   ${pageDir}/history.js ${pageDir}/picture.js ${pageDir}/share.js ${pageDir}/page.js)
 file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
 add_custom_command(OUTPUT lorentz-demo.html

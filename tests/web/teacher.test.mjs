@@ -4,7 +4,7 @@
 // colours the legend tells apart in every palette, and the first step in view.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { openPage, settle, drag, programReadouts, readCanvas } from './browser.mjs';
+import { openPage, settle, drag, programReadouts, readCanvas, column, row, colourNear } from './browser.mjs';
 
 const ctrl = async (page, key, shift = false) => {
   await page.keyboard.down('Control');
@@ -209,5 +209,67 @@ describe('labels on the diagram', { concurrency: true }, () => {
         await page.close();
       }
     }
+  });
+});
+
+describe('the room and the screen', { concurrency: true }, () => {
+  test('full screen at 1920x1080: the panel scaled, what is in use fitting beside the picture; headings fold', async (t) => {
+    for (const hash of ['#lesson=time-dilation&step=3', '#demo=1&ev=1,0.5;-0.5,0.2&show=axes']) {
+      const { page } = await openPage(t, hash, { viewport: { width: 1920, height: 1080 } });
+      await page.click('#fullscreen-button');
+      await page.waitForFunction(() => document.getElementById('fullscreen-button').getAttribute('aria-pressed') === 'true');
+      await settle(page);
+      const shown = await page.evaluate(() => {
+        const panel = document.getElementById('panel');
+        return { zoom: Number(getComputedStyle(panel).zoom), fits: panel.scrollHeight <= panel.clientHeight,
+          picture: document.getElementById('canvas').clientWidth };
+      });
+      assert.ok(shown.zoom > 1.3 && shown.fits && shown.picture === 1056, `${hash}: ${JSON.stringify(shown)}`);
+      const overlays = '#frames .checks';
+      assert.equal(await page.$eval(overlays, (e) => getComputedStyle(e).display), 'none', 'the events folded');
+      await page.click('#frames h2 .fold');
+      await settle(page);
+      assert.notEqual(await page.$eval(overlays, (e) => getComputedStyle(e).display), 'none', 'unfolded by its heading');
+    }
+  });
+
+  test('a portrait tablet filling its window keeps the picture to its share; the legend follows a palette at once', async (t) => {
+    const { page } = await openPage(t, '#demo=1', { viewport: { width: 768, height: 1024 } });
+    await page.click('#fullscreen-button');
+    await page.waitForFunction(() => document.getElementById('fullscreen-button').getAttribute('aria-pressed') === 'true');
+    await settle(page);
+    // 12 px around: (1024 - 24) x 0.6 of the height for the picture, the numbers below
+    assert.equal(await page.$eval('#canvas', (c) => c.clientWidth), 600);
+    const { page: legend } = await openPage(t, '#demo=1');
+    await legend.select('select[data-control="palette"]', 'dark');
+    await settle(legend);
+    const first = await legend.$eval('#legend-list li', (li) => [li.querySelector('b').textContent, li.querySelector('.swatch').style.background]);
+    assert.deepEqual(first, ['orange red', 'rgb(255, 122, 61)'], 'the dark palette’s name and colour, without a change of demonstration');
+  });
+
+  test('points and lines scale with the pixel ratio; the traveller’s line of simultaneity runs through the traveller', async (t) => {
+    const markArea = async (ratio) => {
+      const { page } = await openPage(t, '#demo=1&ev=0.5,0.5&labels=0', { viewport: { width: 800, height: 900, deviceScaleFactor: ratio } });
+      const image = await readCanvas(page);
+      let count = 0;
+      for (let y = 0; y < image.height; ++y) {
+        for (let x = 0; x < image.width; ++x) {
+          const [r, g, b] = image.at(x, y);
+          count += r < 40 && g > 90 && g < 140 && b < 40; // the event's dark green
+        }
+      }
+      return count;
+    };
+    const [one, two] = [await markArea(1), await markArea(2)];
+    assert.ok(Math.abs(two / one - 4) < 0.6, `the mark and its letter: ${one} pixels at ratio 1, ${two} at ratio 2`);
+
+    // at tau = 0.5 the traveller is at (0.375, 0.625), going out at 0.6: its "now" is t - 0.625 = 0.6 (x - 0.375)
+    const { page } = await openPage(t, '#demo=3&tx=0.6&tt=1&tau=0.5&sig=0&labels=0');
+    const image = await readCanvas(page);
+    const MAGENTA = [255, 0, 255];
+    for (const dx of [-0.5, -0.25, 0.25, 0.5]) {
+      assert.ok(colourNear(image, column(0.375 + dx), row(0.625 + 0.6 * dx - 1), MAGENTA, 2), `magenta at dx ${dx}`);
+    }
+    assert.ok(!colourNear(image, column(0.875), row(0.625 - 1), MAGENTA, 2), 'not level through the traveller');
   });
 });

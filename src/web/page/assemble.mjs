@@ -13,7 +13,7 @@ const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
   'thomas-precession', 'terrell-penrose'];
 const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'keys.js', 'announce.js', 'panel.js', 'legend.js', 'pair.js', 'events.js',
-  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'lessonHelp.js', 'present.js', 'history.js', 'picture.js', 'share.js',
+  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'lessonHelp.js', 'fold.js', 'present.js', 'history.js', 'picture.js', 'share.js',
   'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');

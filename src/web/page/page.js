@@ -16,6 +16,7 @@ import { attachLessons } from './lessons.js';
 import { attachLessonHelp, READOUT_GROUPS } from './lessonHelp.js';
 import { BUILT_IN_LESSONS } from './builtInLessons.js';
 import { attachPresentation } from './present.js';
+import { attachFolds } from './fold.js';
 import { attachHistory } from './history.js';
 import { attachPicture } from './picture.js';
 import { attachShare } from './share.js';
@@ -155,7 +156,7 @@ async function start() {
   attachKeys(canvas, program, pointer, () => dragMode.value);
 
   attachPresentation(module, canvas, document.getElementById('layout'),
-    document.getElementById('fullscreen-button'));
+    document.getElementById('fullscreen-button'), attachFolds());
   links.openStart();
   refresh();
 }

@@ -2,8 +2,12 @@
 // pixel ratio (measured again on zoom or a move to another screen), the canvas
 // takes the width of a narrow screen, and Full screen shows the picture square
 // and as large as the screen allows, with the panel beside it (below it on a
-// portrait screen), refitted on rotation and resize. Where the browser has no
+// portrait screen), refitted on rotation and resize. The whole panel is scaled
+// with the picture, as far as what is in use then fits beside it: the
+// controls, the events and the legend fold to their headings (a heading unfolds its
+// part), and the lesson and the numbers come first. Where the browser has no
 // full-screen call the same layout fills the window. Esc or the button leaves.
+// Controls: Full screen, and the Controls fold while presenting.
 // The program is told CSS pixels only: its window is the canvas's CSS size.
 
 const START_SIDE = 512; // CSS pixels, the desktop's window
@@ -12,8 +16,12 @@ const EDGE = 12; // CSS pixels around the presented layout, as page.css
 const GAP = 16; // between the picture and the panel, as page.css
 const PANEL_BESIDE = 340; // the panel's width beside the picture
 const PORTRAIT_PICTURE_SHARE = 0.6; // of the height on a portrait screen; the panel below
+const FOLDED_WHEN_PRESENTING = ['frames', 'legend', 'help'];
 
-export function attachPresentation(module, canvas, layout, button) {
+// fold(id, folded): folds a section of the panel to its heading, or unfolds it
+export function attachPresentation(module, canvas, layout, button, fold) {
+  const panel = document.getElementById('panel');
+  const controls = document.querySelector('button[data-control="fold-controls"]');
   let ratio = 0;
   let ratioQuery = null;
   const measureRatio = () => {
@@ -38,16 +46,40 @@ export function attachPresentation(module, canvas, layout, button) {
       const landscape = width >= height;
       layout.dataset.orientation = landscape ? 'landscape' : 'portrait';
       side = landscape ? Math.min(height, width - PANEL_BESIDE - GAP) : Math.min(width, height * PORTRAIT_PICTURE_SHARE);
+      // the panel as much larger as the picture, as far as the room beside (or below) it
+      // allows and what is in use still fits (measured once here, at its own size)
+      const room = landscape ? [width - side - GAP, height] : [width, height - side - GAP];
+      layout.style.setProperty('--panel-zoom', '1');
+      const zoom = Math.min(side / START_SIDE, room[0] / PANEL_BESIDE, room[1] / panel.scrollHeight);
+      layout.style.setProperty('--panel-zoom', String(Math.max(1, zoom)));
     } else {
       delete layout.dataset.orientation;
+      layout.style.removeProperty('--panel-zoom');
       side = Math.min(START_SIDE, layout.clientWidth);
     }
     side = Math.floor(side);
     if (side > 0 && (side !== canvas.clientWidth || side !== canvas.clientHeight)) module._webResize(side, side);
   };
 
+  const foldControls = (folded) => {
+    panel.classList.toggle('controls-folded', folded);
+    controls.setAttribute('aria-expanded', String(!folded));
+  };
+  controls.addEventListener('click', () => {
+    foldControls(!panel.classList.contains('controls-folded'));
+    fit();
+  });
+  panel.addEventListener('click', (e) => { // a section unfolded or folded: the panel refits
+    if (presenting() && e.target.closest('h2 .fold')) fit();
+  });
+  let wasPresenting = false;
   const showState = () => {
     const on = presenting();
+    if (on !== wasPresenting) {
+      for (const id of FOLDED_WHEN_PRESENTING) fold(id, on);
+      foldControls(on);
+    }
+    wasPresenting = on;
     button.textContent = on ? 'Leave full screen' : 'Full screen';
     button.setAttribute('aria-pressed', String(on));
     fit();
