@@ -27,6 +27,8 @@ describe('what a frame costs the page', { concurrency: true }, () => {
       const { page } = await openPage(t, hash);
       await page.focus('#canvas');
       await page.keyboard.press('x'); // 'x' only redraws; the first key press may restyle the focus
+      // the start-up sentence is said (a live region's text, laid out once) before the count
+      await page.waitForFunction(() => document.getElementById('announcer').textContent !== '');
       await settle(page);
       const frames = await page.evaluate(() => window.lorentzDemo.frames);
       const cost = await layoutsDuring(page, async () => {
