@@ -40,8 +40,10 @@ describe('what a frame costs the page', { concurrency: true }, () => {
       assert.equal(await page.evaluate(() => window.lorentzDemo.frames), frames + 50, 'a frame a key');
       assert.deepEqual(cost, { layouts: 0, styles: 0 });
       if (hash === FULL) {
+        // 100 moves with the press, the release and the move to the start: 103 pointer events,
+        // and the sentence said once the drag ends
         const moves = await layoutsDuring(page, () => drag(page, [1], 256, 256, 356, 256, 100));
-        assert.ok(moves.layouts <= 100, `${moves.layouts} layouts for 100 moves`);
+        assert.ok(moves.layouts <= 104, `${moves.layouts} layouts for 103 pointer events`);
       }
     });
   }
