@@ -273,3 +273,14 @@ describe('the room and the screen', { concurrency: true }, () => {
     assert.ok(!colourNear(image, column(0.875), row(0.625 - 1), MAGENTA, 2), 'not level through the traveller');
   });
 });
+
+describe('the browser’s menu on the picture', () => {
+  test('a right click without a drag leaves the browser its own menu; a right drag does not', async (t) => {
+    const { page } = await openPage(t, '#demo=1');
+    const menuAllowed = () => page.$eval('#canvas', (c) => c.dispatchEvent(new MouseEvent('contextmenu', { cancelable: true, bubbles: true })));
+    await drag(page, [3], 256, 256, 256, 256, 0); // pressed and released where it was
+    assert.equal(await menuAllowed(), true, 'after a click');
+    await drag(page, [3], 256, 256, 296, 236, 10);
+    assert.equal(await menuAllowed(), false, 'after a drag');
+});
+});

@@ -88,6 +88,7 @@ export function attachInput(canvas, program, options = {}) {
   const restingFingers = new Set(); // fingers down before another source took over
   const movedFingers = new Set(); // fingers moved since the centre was last sent
   let touchButton = -1; // the GLUT button the fingers hold, -1 none
+  let rightDragged = false; // the right button moved since its press
 
   // the canvas's place on the page, kept by a ResizeObserver (its callbacks come after
   // layout): a move is placed by its pageX and pageY, with no layout forced
@@ -231,6 +232,7 @@ export function attachInput(canvas, program, options = {}) {
     if (owner !== pointerKey(e)) return; // a pointer that did not press here, or was overtaken
     if (ownerBits) {
       for (const move of movesOf(e)) motion(...position(move));
+      if (ownerBits & 2) rightDragged = true;
     }
     syncButtons(e); // chorded presses and releases arrive as moves
     endIfIdle();
@@ -251,7 +253,14 @@ export function attachInput(canvas, program, options = {}) {
   document.addEventListener('visibilitychange', () => {
     if (document.hidden) releaseEverything();
   });
-  canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  // The browser's own menu (Save image…) after a right click without a drag, where
+  // it comes at the release; where it comes at the press, the right drag has the button.
+  canvas.addEventListener('pointerdown', (e) => {
+    if (e.button === 2) rightDragged = false;
+  });
+  canvas.addEventListener('contextmenu', (e) => {
+    if (ownerBits & 2 || rightDragged || fingers.size) e.preventDefault();
+  });
   canvas.addEventListener('wheel', (e) => {
     e.preventDefault();
     const [x, y] = position(e);
