@@ -282,5 +282,5 @@ describe('the browser’s menu on the picture', () => {
     assert.equal(await menuAllowed(), true, 'after a click');
     await drag(page, [3], 256, 256, 296, 236, 10);
     assert.equal(await menuAllowed(), false, 'after a drag');
-});
+  });
 });
