@@ -9,13 +9,13 @@
 #include "app/state.h"
 #include "app/teaching.h"
 #include "scenes/letters.h"
+#include "scenes/twin.h"
 
 #include <GL/gl.h>
 #include <cmath>
 
 namespace {
 const double labelDepth = 0.02;     // over everything of the diagram
-const double twinSceneDrop = -1.0;  // demonstration 3 is drawn one unit down
 const double textHeight = 0.09;     // eye units: about 12 pixels in the start view
 const double nameHeight = 0.12;     // the axes' names, a little larger
 const double textGap = 0.04;        // eye units between an axis and its numbers

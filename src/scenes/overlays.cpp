@@ -14,14 +14,14 @@
 #include "relativity/events.h"
 #include "relativity/twins.h"
 #include "scenes/letters.h"
+#include "scenes/twin.h"
 
 #include <GL/gl.h>
 
 namespace {
-const double extent = 4.0;         // lines run 4 units each way, as the diagram's axes
-const double lineDepth = 0.005;    // just over the diagram's own lines
-const double markDepth = 0.02;     // over everything of the diagram
-const double twinSceneDrop = -1.0; // demonstration 3 is drawn one unit down
+const double extent = 4.0;      // lines run 4 units each way, as the diagram's axes
+const double lineDepth = 0.005; // just over the diagram's own lines
+const double markDepth = 0.02;  // over everything of the diagram
 const GLfloat overlayLineWidth = 2.0f;
 const GLfloat eventPointSize = 8.0f;
 const int tickCount = 3; // ticks at proper distance and time 1, 2, 3 each way

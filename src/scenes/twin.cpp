@@ -10,7 +10,6 @@
 #include <cmath>
 
 namespace {
-const double sceneDrop = -1.0; // whole scene one unit down: t = 0..2 shows as -1..1
 const GLfloat twinLineWidth = 5.0f;
 const double homeBarX = -1.5;
 const double travellerBarX = 1.5;
@@ -33,7 +32,7 @@ void drawTwinParadoxScene() {
     glDisable(GL_LIGHTING);
     glPushMatrix();
     {
-        glTranslated(0.0, sceneDrop, 0.0);
+        glTranslated(0.0, twinSceneDrop, 0.0);
 
         // proper-time bars and velocity scale, unboosted
         glLineWidth(twinLineWidth);

@@ -9,6 +9,9 @@ set(pageDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web/page)
 add_library(lorentz STATIC ${lorentzSources}
   src/web/platform/fixedFunction.cpp
   src/web/platform/glut.cpp
+  src/web/platform/lighting.cpp
+  src/web/platform/matrices.cpp
+  src/web/platform/primitives.cpp
   src/web/platform/solids.cpp
   src/web/program/diagram.cpp
   src/web/program/palette.cpp
@@ -40,7 +43,7 @@ target_link_options(lorentz-demo PRIVATE
   --js-library ${platformDir}/webgl.js)
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/webgl.js)
 
-set(pageParts ${pageDir}/page.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js ${pageDir}/keys.js ${pageDir}/pair.js
+set(pageParts ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js ${pageDir}/keys.js ${pageDir}/pair.js
   ${pageDir}/announce.js ${pageDir}/panel.js ${pageDir}/legend.js ${pageDir}/events.js ${pageDir}/player.js ${pageDir}/twins.js
   ${pageDir}/scenes.js ${pageDir}/lessonText.js ${pageDir}/lessons.js ${pageDir}/lessonHelp.js ${pageDir}/fold.js ${pageDir}/present.js
   ${pageDir}/history.js ${pageDir}/picture.js ${pageDir}/share.js ${pageDir}/page.js)

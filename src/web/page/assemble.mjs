@@ -1,4 +1,5 @@
-// Assembles the one-file page: page.html with the style, the compiled program
+// Assembles the one-file page: page.html with its help and the lesson format's
+// help (help.html, lessonHelp.html), the style, the compiled program
 // (its WebAssembly inlined by the build), the built-in lessons (data/lessons,
 // as the module builtInLessons.js) and the page's ES modules put inside. The
 // modules share one module script, in the order given: each but the last runs
@@ -13,7 +14,7 @@ const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
   'thomas-precession', 'terrell-penrose'];
 const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'keys.js', 'announce.js', 'panel.js', 'legend.js', 'pair.js', 'events.js',
-  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'lessonHelp.js', 'fold.js', 'present.js', 'history.js', 'picture.js', 'share.js',
+  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'picture.js', 'lessonHelp.js', 'fold.js', 'present.js', 'history.js', 'share.js',
   'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
@@ -32,6 +33,8 @@ function inlineModule(name, isLast) {
 }
 
 const parts = {
+  '<!-- help -->': read('help.html').replace(/^<!--[\s\S]*?-->\n/, ''),
+  '<!-- lesson format -->': read('lessonHelp.html').replace(/^<!--[\s\S]*?-->\n/, ''),
   '<!-- style -->': `<style>\n${read('page.css')}</style>`,
   '<!-- program -->': `<script>\n${scriptSafe(readFileSync(programPath, 'utf8'))}</script>`,
   '<!-- page -->': `<script type="module">\n${scriptSafe(MODULES.map((m, i) => inlineModule(m, i === MODULES.length - 1)).join('\n'))}</script>`,

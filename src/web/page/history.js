@@ -5,8 +5,9 @@
 // Controls: Undo and Redo; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo,
 // anywhere on the page but in a text field.
 
+import { stateOnly } from './lessons.js';
+
 const DEPTH = 100; // steps kept
-const LESSON_PARTS = /^(lesson|lessontext|step)=/;
 const TYPING = 'textarea, input:not([type="checkbox"]):not([type="radio"]):not([type="range"]):not([type="button"])';
 
 // postRedisplay(): a frame with the state opened
@@ -22,11 +23,10 @@ export function attachHistory(links, postRedisplay) {
     undoButton.disabled = !past.length;
     redoButton.disabled = !future.length;
   };
-  const stateOf = (link) => link.split('&').filter((part) => part && !LESSON_PARTS.test(part)).join('&');
 
   // the address was written: a new step when the state is not the one before
   const written = (link) => {
-    const state = stateOf(link);
+    const state = stateOnly(link);
     if (busy || state === now) return;
     if (now !== null) {
       past.push(now);

@@ -215,6 +215,7 @@ export function attachInput(canvas, program, options = {}) {
   canvas.addEventListener('pointerdown', (e) => {
     e.preventDefault();
     canvas.focus();
+    if (e.button === 2) rightDragged = false;
     try {
       canvas.setPointerCapture(e.pointerId);
     } catch {
@@ -255,9 +256,6 @@ export function attachInput(canvas, program, options = {}) {
   });
   // The browser's own menu (Save image…) after a right click without a drag, where
   // it comes at the release; where it comes at the press, the right drag has the button.
-  canvas.addEventListener('pointerdown', (e) => {
-    if (e.button === 2) rightDragged = false;
-  });
   canvas.addEventListener('contextmenu', (e) => {
     if (ownerBits & 2 || rightDragged || fingers.size) e.preventDefault();
   });

@@ -3,6 +3,7 @@
 // take) with their meaning, and a template file that opens as a lesson.
 // Controls: "Save a template lesson".
 import { FORMAT } from './lessonText.js';
+import { download } from './picture.js';
 
 // Where each readout is shown; link: a state that shows exactly these
 export const READOUT_GROUPS = [
@@ -72,10 +73,6 @@ export function attachLessonHelp() {
     list.append(heading, ...items);
   }
   document.querySelector('button[data-control="lesson-template"]').addEventListener('click', () => {
-    const save = document.createElement('a');
-    save.href = URL.createObjectURL(new Blob([TEMPLATE], { type: 'text/plain' }));
-    save.download = 'my-lesson.txt';
-    save.click();
-    setTimeout(() => URL.revokeObjectURL(save.href), 60000); // once the download has read it
+    download(new Blob([TEMPLATE], { type: 'text/plain' }), 'my-lesson.txt');
   });
 }

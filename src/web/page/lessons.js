@@ -12,6 +12,9 @@ import { MAX_BYTES, parseLesson, checkMeaning, judge, squeeze, unsqueeze } from 
 
 const LESSON_KEYS = /^(lesson|lessontext|step)=/;
 
+// A link without a lesson's own parts: the state alone.
+export const stateOnly = (link) => link.split('&').filter((part) => part && !LESSON_KEYS.test(part)).join('&');
+
 // builtIn: { id: text }; readouts(): the program's readouts by name
 export function attachLessons(module, links, readouts, builtIn) {
   const box = document.getElementById('lesson');
@@ -40,12 +43,19 @@ export function attachLessons(module, links, readouts, builtIn) {
 
   const known = () => new Set(Object.keys(readouts()));
   // the state now as a link, without the lesson's own parts
-  const stateLink = () => links.current().split('&').filter((part) => !LESSON_KEYS.test(part)).join('&');
+  const stateLink = () => stateOnly(links.current());
   // a readout as the panel shows it: its words, or its number with the panel's decimals;
   // '?' for the answer before Check
+  const panelElements = new Map(); // each readout's element in the panel, looked up once
+  const panelElement = (name) => {
+    if (!panelElements.has(name)) {
+      panelElements.set(name, document.querySelector(`#panel [data-quantity="${name}"]:not(#lesson *):not(#events *)`));
+    }
+    return panelElements.get(name);
+  };
   const shown = (name, q) => {
     if (withheld.has(name)) return WITHHELD_TEXT;
-    const element = document.querySelector(`#panel [data-quantity="${name}"]:not(#lesson *):not(#events *)`);
+    const element = panelElement(name);
     const value = q[name];
     if (element && !Number.isFinite(value)) return element.textContent || '–';
     if (['pairKind', 'pairFirstDiagram', 'pairFirstOwn'].includes(name)) return element?.textContent || '–';
@@ -236,8 +246,7 @@ export function attachLessons(module, links, readouts, builtIn) {
         const packed = values.get('lessontext').at(-1);
         const unreadable = 'no lesson can be read from it: the link may be cut short';
         // read after the rest of the link is set: the step's state comes first, then that again
-        const rest = options.applyState ? null : window.location.hash.slice(1).split('&')
-          .filter((part) => !LESSON_KEYS.test(part)).join('&');
+        const rest = options.applyState ? null : stateOnly(window.location.hash.slice(1));
         unsqueeze(packed).then((text) => {
           const error = open(text, { packed }, { ...options, rest });
           if (error) ignore('lessontext', packed, error);

@@ -9,7 +9,8 @@ const RECORD_TYPES = ['video/webm;codecs=vp9', 'video/webm;codecs=vp8', 'video/w
 // the state in a file name: lorentz-F1-v0.60
 const nameOf = (q) => `lorentz-F${q.demo}${Number.isFinite(q.velocity) ? `-v${q.velocity.toFixed(2)}` : ''}`;
 
-function download(blob, name) {
+// a file for the browser to save
+export function download(blob, name) {
   const save = document.createElement('a');
   save.href = URL.createObjectURL(blob);
   save.download = name;

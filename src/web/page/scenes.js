@@ -14,7 +14,7 @@ const FLY_BY_SECONDS = 8;
 const CONE_DEMOS = [5, 6];
 const THOMAS_DEMO = 7;
 const SEEN_DEMOS = [8, 9];
-const DEMOS_OF = { ray: '5 or 6', orbit: 7, sides: 7, look: '8 or 9' };
+const DEMOS_OF = { ray: CONE_DEMOS.join(' or '), orbit: THOMAS_DEMO, sides: THOMAS_DEMO, look: SEEN_DEMOS.join(' or ') };
 const SEE = {
   5: 'A flash at the origin, seen from a frame in which its source moves (red arrow). The 24 rulings are '
     + 'evenly spaced in the source’s own frame; boosted, the orange half crowds into a cone of half-angle '

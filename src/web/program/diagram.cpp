@@ -17,6 +17,7 @@
 
 #include "app/state.h"
 #include "app/teaching.h"
+#include "scenes/twin.h"
 
 #include <GL/freeglut.h>
 #include <algorithm>
@@ -24,7 +25,6 @@
 #include <emscripten/emscripten.h>
 
 namespace {
-const double twinSceneDrop = -1.0; // demonstration 3 is drawn one unit down
 const int demoTwinParadox = 3;
 const double snapStep = 0.05; // a tap's x and t, as drawn, to this much
 const int markReachPx = 10;   // a press this close to an event's mark takes the event
