@@ -174,8 +174,8 @@ TEST_F(Overlays, AxisLabelsOnlyWhenAskedWithTicksNumbersAndNamesBesideTheirAxes)
     for (const auto& l : linesOfColour(prims, violet[0], violet[1], violet[2])) {
         for (const auto& p : l.vertices) {
             ++violetVertices;
-            nearXPrime += p.x > 1.5 && p.x < 1.85 && p.y > 1.8 * v && p.y < 1.8 * v + 0.3;
-            nearTPrime += p.x > 1.8 * v && p.x < 1.8 * v + 0.2 && p.y > 1.75 && p.y < 1.95;
+            nearXPrime += p.x > 1.5 && p.x < 1.85 && p.y < 1.8 * v && p.y > 1.8 * v - 0.3;
+            nearTPrime += p.x < 1.8 * v && p.x > 1.8 * v - 0.25 && p.y > 1.75 && p.y < 1.95;
         }
     }
     EXPECT_GT(nearXPrime, 0);
