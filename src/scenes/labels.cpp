@@ -98,7 +98,8 @@ void drawAxisLabels() {
             const double up = nameAt / std::fmax(std::fabs(m[4]), std::fabs(m[5]));
             glColor3f(ownColour[0], ownColour[1], ownColour[2]);
             // below and left of their axes, where x and t stand above and right: apart at rest
-            textAt("x'", m[0] * across, m[1] * across, nameHeight, Anchor::right, 0.0, -textGap - nameHeight);
+            textAt("x'", m[0] * across, m[1] * across, nameHeight, Anchor::right, 0.0,
+                   -textGap - nameHeight);
             textAt("t'", m[4] * up, m[5] * up, nameHeight, Anchor::right, -textGap, 0.0);
         }
     }
