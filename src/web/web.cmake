@@ -43,10 +43,14 @@ target_link_options(lorentz-demo PRIVATE
   --js-library ${platformDir}/webgl.js)
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/webgl.js)
 
-set(pageParts ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.html ${pageDir}/page.css ${pageDir}/link.js ${pageDir}/input.js ${pageDir}/keys.js ${pageDir}/pair.js
-  ${pageDir}/announce.js ${pageDir}/panel.js ${pageDir}/legend.js ${pageDir}/events.js ${pageDir}/player.js ${pageDir}/twins.js
-  ${pageDir}/scenes.js ${pageDir}/lessonText.js ${pageDir}/lessons.js ${pageDir}/lessonHelp.js ${pageDir}/fold.js ${pageDir}/present.js
-  ${pageDir}/history.js ${pageDir}/picture.js ${pageDir}/share.js ${pageDir}/page.js)
+set(pageParts ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.html ${pageDir}/page.css ${pageDir}/page.js
+  ${pageDir}/core/link.js ${pageDir}/core/announce.js ${pageDir}/core/panel.js ${pageDir}/core/legend.js
+  ${pageDir}/core/player.js ${pageDir}/core/history.js
+  ${pageDir}/input/input.js ${pageDir}/input/keys.js
+  ${pageDir}/diagrams/pair.js ${pageDir}/diagrams/events.js ${pageDir}/diagrams/twins.js
+  ${pageDir}/scenes/scenes.js
+  ${pageDir}/lessons/lessonText.js ${pageDir}/lessons/lessons.js ${pageDir}/lessons/lessonHelp.js
+  ${pageDir}/classroom/picture.js ${pageDir}/classroom/fold.js ${pageDir}/classroom/present.js ${pageDir}/classroom/share.js)
 file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${pageDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html

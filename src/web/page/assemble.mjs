@@ -13,19 +13,22 @@ import { fileURLToPath } from 'node:url';
 const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
   'thomas-precession', 'terrell-penrose'];
-const MODULES = ['builtInLessons.js', 'link.js', 'input.js', 'keys.js', 'announce.js', 'panel.js', 'legend.js', 'pair.js', 'events.js',
-  'player.js', 'twins.js', 'scenes.js', 'lessonText.js', 'lessons.js', 'picture.js', 'lessonHelp.js', 'fold.js', 'present.js', 'history.js', 'share.js',
-  'page.js'];
+// by folder: the page's plumbing (core), input, the 2D diagrams, the 3D scenes,
+// lessons and what a class does with a picture (classroom)
+const MODULES = ['lessons/builtInLessons.js', 'core/link.js', 'input/input.js', 'input/keys.js', 'core/announce.js',
+  'core/panel.js', 'core/legend.js', 'diagrams/pair.js', 'diagrams/events.js', 'core/player.js', 'diagrams/twins.js',
+  'scenes/scenes.js', 'lessons/lessonText.js', 'lessons/lessons.js', 'classroom/picture.js', 'lessons/lessonHelp.js',
+  'classroom/fold.js', 'classroom/present.js', 'core/history.js', 'classroom/share.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
 const lessonText = (id) => readFileSync(join(here, '../../../data/lessons', `${id}.txt`), 'utf8');
 const generated = {
-  'builtInLessons.js': `export const BUILT_IN_LESSONS = ${JSON.stringify(Object.fromEntries(LESSONS.map((id) => [id, lessonText(id)])), null, 1)};\n`,
+  'lessons/builtInLessons.js': `export const BUILT_IN_LESSONS = ${JSON.stringify(Object.fromEntries(LESSONS.map((id) => [id, lessonText(id)])), null, 1)};\n`,
 };
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
 
 function inlineModule(name, isLast) {
-  const source = (generated[name] ?? read(name)).replace(/^import .* from '\.\/.*';\n/gm, '');
+  const source = (generated[name] ?? read(name)).replace(/^import .* from '\.\.?\/.*';\n/gm, '');
   const exported = [...source.matchAll(/^export (?:async )?(?:function|const|let|class) (\w+)/gm)].map((m) => m[1]);
   const body = source.replace(/^export /gm, '');
   if (isLast) return body;

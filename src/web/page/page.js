@@ -3,23 +3,23 @@
 // sends its console lines to the browser console, refreshes the panel, the
 // events, the trip, the legend, the lesson, the link and the spoken readouts
 // after every frame, and shows the help on the page ('h' or the Help button).
-import { attachInput } from './input.js';
-import { attachKeys } from './keys.js';
-import { attachLinks } from './link.js';
-import { attachAnnouncer } from './announce.js';
-import { attachPanel, readQuantities } from './panel.js';
-import { attachLegend } from './legend.js';
-import { attachEvents } from './events.js';
-import { attachTwins } from './twins.js';
-import { attachScenes } from './scenes.js';
-import { attachLessons } from './lessons.js';
-import { attachLessonHelp, READOUT_GROUPS } from './lessonHelp.js';
-import { BUILT_IN_LESSONS } from './builtInLessons.js';
-import { attachPresentation } from './present.js';
-import { attachFolds } from './fold.js';
-import { attachHistory } from './history.js';
-import { attachPicture } from './picture.js';
-import { attachShare } from './share.js';
+import { attachInput } from './input/input.js';
+import { attachKeys } from './input/keys.js';
+import { attachLinks } from './core/link.js';
+import { attachAnnouncer } from './core/announce.js';
+import { attachPanel, readQuantities } from './core/panel.js';
+import { attachLegend } from './core/legend.js';
+import { attachEvents } from './diagrams/events.js';
+import { attachTwins } from './diagrams/twins.js';
+import { attachScenes } from './scenes/scenes.js';
+import { attachLessons } from './lessons/lessons.js';
+import { attachLessonHelp, READOUT_GROUPS } from './lessons/lessonHelp.js';
+import { BUILT_IN_LESSONS } from './lessons/builtInLessons.js';
+import { attachPresentation } from './classroom/present.js';
+import { attachFolds } from './classroom/fold.js';
+import { attachHistory } from './core/history.js';
+import { attachPicture } from './classroom/picture.js';
+import { attachShare } from './classroom/share.js';
 
 const canvas = document.getElementById('canvas');
 const helpPanel = document.getElementById('help');

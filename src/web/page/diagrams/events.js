@@ -8,8 +8,8 @@
 // labels=0.
 // Gestures: in "place an event" mode a press places or takes an event, a drag
 // moves it. Keys: Enter in the x and t fields adds the event.
-import { parseNumber, linkNumber } from './link.js';
-import { formatNumber, unchangedSince } from './panel.js';
+import { parseNumber, linkNumber } from '../core/link.js';
+import { formatNumber, unchangedSince } from '../core/panel.js';
 import { attachPair } from './pair.js';
 
 const MAX_EVENTS = 26;

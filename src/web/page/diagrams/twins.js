@@ -5,9 +5,9 @@
 // program. Links carry tx= and tt= (the turnaround, where it was moved),
 // tau=, sig= and ride=1; a link's turnaround is taken only where both legs
 // stay slower than light.
-import { parseNumber, linkNumber } from './link.js';
-import { formatNumber, withheld, anyWithheld, WITHHELD_TEXT } from './panel.js';
-import { attachPlayer } from './player.js';
+import { parseNumber, linkNumber } from '../core/link.js';
+import { formatNumber, withheld, anyWithheld, WITHHELD_TEXT } from '../core/panel.js';
+import { attachPlayer } from '../core/player.js';
 
 const START_TURNAROUND = [0.1, 1];
 const DEFAULT_INTERVAL = 0.2; // of proper time, between pulses

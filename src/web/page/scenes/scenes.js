@@ -4,8 +4,8 @@
 // (F8, F9), and a "what to see" paragraph for each. Links carry ray=, orbit=,
 // sides= and look=. The numbers come from the program; this module only
 // passes them on.
-import { parseNumber, linkNumber } from './link.js';
-import { attachPlayer } from './player.js';
+import { parseNumber, linkNumber } from '../core/link.js';
+import { attachPlayer } from '../core/player.js';
 
 const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4, look: 0 };
 const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long

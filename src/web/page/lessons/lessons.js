@@ -6,14 +6,9 @@
 // is only ever text: no markup in it is interpreted.
 // Controls: the picker, the file, Check (or Enter), ±, Back, Next, the step's
 // picture and Close.
-import { parseNumber } from './link.js';
-import { formatNumber, decimalsOf, withheld, WITHHELD_TEXT } from './panel.js';
+import { parseNumber, stateOnly } from '../core/link.js';
+import { formatNumber, decimalsOf, withheld, WITHHELD_TEXT } from '../core/panel.js';
 import { MAX_BYTES, parseLesson, checkMeaning, judge, squeeze, unsqueeze } from './lessonText.js';
-
-const LESSON_KEYS = /^(lesson|lessontext|step)=/;
-
-// A link without a lesson's own parts: the state alone.
-export const stateOnly = (link) => link.split('&').filter((part) => part && !LESSON_KEYS.test(part)).join('&');
 
 // builtIn: { id: text }; readouts(): the program's readouts by name
 export function attachLessons(module, links, readouts, builtIn) {

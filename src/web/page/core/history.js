@@ -5,7 +5,7 @@
 // Controls: Undo and Redo; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo,
 // anywhere on the page but in a text field.
 
-import { stateOnly } from './lessons.js';
+import { stateOnly } from './link.js';
 
 const DEPTH = 100; // steps kept
 const TYPING = 'textarea, input:not([type="checkbox"]):not([type="radio"]):not([type="range"]):not([type="button"])';

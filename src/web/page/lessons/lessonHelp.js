@@ -3,7 +3,7 @@
 // take) with their meaning, and a template file that opens as a lesson.
 // Controls: "Save a template lesson".
 import { FORMAT } from './lessonText.js';
-import { download } from './picture.js';
+import { download } from '../classroom/picture.js';
 
 // Where each readout is shown; link: a state that shows exactly these
 export const READOUT_GROUPS = [

@@ -10,6 +10,11 @@
 const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
 const ADDRESS_EVERY_MS = 250; // the browser throttles address changes, and each costs a layout
 
+const LESSON_KEYS = /^(lesson|lessontext|step)=/;
+
+// A link without a lesson's own parts: the state alone.
+export const stateOnly = (link) => link.split('&').filter((part) => part && !LESSON_KEYS.test(part)).join('&');
+
 // A number written plainly, NaN for anything else ('', 'NaN', '0x10', '1,5').
 export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
 

@@ -5,7 +5,7 @@
 // events; a tap on an event chooses it, with the one chosen before; events at
 // one place and time are "the same event".
 // Controls: the two event pickers, the boost button.
-import { formatNumber, withheld, anyWithheld, unchangedSince, WITHHELD_TEXT } from './panel.js';
+import { formatNumber, withheld, anyWithheld, unchangedSince, WITHHELD_TEXT } from '../core/panel.js';
 
 const KINDS = { 1: 'timelike', '-1': 'spacelike', 0: 'lightlike' };
 

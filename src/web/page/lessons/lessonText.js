@@ -2,7 +2,7 @@
 // (each step's readouts shown by its state's demonstration), packed into a
 // link and back, and the verdict on a prediction. The format is in FORMAT
 // below, which the page's help shows too.
-import { parseNumber } from './link.js';
+import { parseNumber } from '../core/link.js';
 
 export const MAX_BYTES = 64 * 1024;
 const RIGHT_WITHIN = 0.01; // of the answer: a prediction this close is right
