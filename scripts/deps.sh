@@ -64,25 +64,41 @@ ensure_npm() {
 }
 
 # The page tests' npm packages, from tests/web/package-lock.json; puppeteer-core
-# drives Debian's Chromium and downloads no browser of its own.
+# drives Debian's Chromium and downloads no browser of its own. npm is quiet
+# while it downloads: a line every few seconds says how far it is.
 ensure_web_test_modules() {
     ensure_npm
     if [ ! -f tests/web/node_modules/.package-lock.json ] ||
         [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
-        echo "Installing the page tests' npm packages (tests/web/package-lock.json)..."
-        local log
+        local total
+        total=$(grep -c '"resolved":' tests/web/package-lock.json || true)
+        echo "Downloading the page tests' npm packages ($total packages, about 10 MB, from $(npm config get registry))..."
+        local log status=0
         log=$(mktemp)
-        if ! (cd tests/web && npm ci --no-audit --no-fund >"$log" 2>&1); then
+        (cd tests/web && exec npm ci --no-audit --no-fund --loglevel=http) >"$log" 2>&1 &
+        local npm_pid=$!
+        while kill -0 "$npm_pid" 2>/dev/null; do
+            sleep 5
+            kill -0 "$npm_pid" 2>/dev/null &&
+                echo "  npm: $(grep -c 'http fetch GET 200' "$log" || true) of $total packages downloaded"
+        done
+        wait "$npm_pid" || status=$?
+        if [ "$status" -ne 0 ]; then
+            local code npm_log
+            code=$(sed -n 's/^npm \(ERR!\|error\) code \(.*\)$/\2/p' "$log" | head -n1)
+            npm_log=$(sed -n 's/^npm \(ERR!\|error\) A complete log of this run can be found in:* *\(.*\)$/\2/p' "$log" | head -n1)
+            echo "npm ci failed${code:+ with code $code}${npm_log:+; its log: $npm_log}."
             if grep -qE 'CERT|certificate' "$log"; then
                 echo "npm could not check the registry's certificate: behind a proxy that signs its own, run npm config set cafile /path/to/the/proxy's/certificate.pem, then this again."
             elif grep -qE 'ENOTFOUND|ECONNREFUSED|ETIMEDOUT|EAI_AGAIN|ECONNRESET|network' "$log"; then
                 echo "npm could not reach its registry ($(npm config get registry)): check the network, or set a proxy with npm config set proxy http://host:port, then run this again."
             else
-                tail -n 5 "$log"
+                grep -v 'http fetch' "$log" | tail -n 5
             fi
             rm -f "$log"
             exit 1
         fi
         rm -f "$log"
+        echo "  npm: the page tests' packages are in tests/web/node_modules"
     fi
 }

@@ -98,7 +98,8 @@ if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
     exit 1
 fi
 
-# npm that cannot reach its registry: one line that says so and what to do
+# npm that cannot reach its registry: its error code and log named, then one
+# line that says what to do
 mkdir -p "$work/npmless/tests/web" "$work/npmbin"
 echo '{}' >"$work/npmless/tests/web/package-lock.json"
 cat >"$work/npmbin/npm" <<'FAKE'
@@ -106,12 +107,15 @@ cat >"$work/npmbin/npm" <<'FAKE'
 [ "$1" = config ] && { echo https://registry.npmjs.org/; exit 0; }
 echo "npm error code ENOTFOUND" >&2
 echo "npm error network request to https://registry.npmjs.org/axe-core failed" >&2
+echo "npm error A complete log of this run can be found in: /root/.npm/_logs/fake-debug-0.log" >&2
 exit 1
 FAKE
 chmod a+rx "$work/npmbin/npm"
 status=0
 output=$(cd "$work/npmless" && PATH="$work/npmbin:$PATH" bash -c "source '$work/deps.sh'; ensure_web_test_modules" 2>&1) || status=$?
-if [ "$status" -ne 1 ] || ! printf '%s\n' "$output" | tail -n 1 | grep -q "^npm could not reach its registry (https://registry.npmjs.org/): .*npm config set proxy"; then
+if [ "$status" -ne 1 ] || ! printf '%s\n' "$output" | tail -n 1 | grep -q "^npm could not reach its registry (https://registry.npmjs.org/): .*npm config set proxy" ||
+    ! printf '%s\n' "$output" | grep -qx "npm ci failed with code ENOTFOUND; its log: /root/.npm/_logs/fake-debug-0.log." ||
+    ! printf '%s\n' "$output" | head -n 1 | grep -q "^Downloading the page tests' npm packages"; then
     echo "npm offline: exit status $status; printed:"
     echo "$output"
     exit 1

@@ -103,6 +103,24 @@ TEST(Seen, TheWorkedCasesOfTheSquareAndTheDisk) {
     EXPECT_NEAR(seeDisk(b, 1.5).to - seeDisk(b, 1.5).from, 38.9191, 1e-4);
 }
 
+// Moving along +y the square is straight ahead; along -y straight behind: its
+// image is one arc across 0 (or 180) degrees, edges at the near corners'
+// aberrated directions, cos a = (cos a' - v) / (1 - v cos a'), cos a' = +-2 / sqrt 5.
+TEST(Seen, AnImageAcrossTheDirectionOfMotionIsOneArc) {
+    const double v = 0.6, c = 2.0 / std::sqrt(5.0);
+    const double ahead = std::acos((c - v) / (1.0 - v * c)) * 180.0 / pi;
+    const double behind = std::acos((-c - v) / (1.0 + v * c)) * 180.0 / pi;
+    for (double sign : {1.0, -1.0}) {
+        Matrix4 b;
+        makeBoost(0.0, sign, v, preciseLorentzFactor(v), b);
+        const SeenImage image = seeSquare(b, 0.0);
+        const double edge = sign > 0 ? ahead : behind;
+        EXPECT_NEAR(image.from, sign > 0 ? -edge : edge, 1e-9) << sign;
+        EXPECT_NEAR(image.to, sign > 0 ? edge : -edge, 1e-9) << sign;
+        EXPECT_EQ(facesOf(image), "near") << sign;
+    }
+}
+
 TEST(Seen, FacesSeenAreTheFirstHitsAlongTheLightRays) {
     for (double look : {-1.5, 0.0, 1.5, 3.0}) {
         const SpacetimeVector o = observerInOwnFrame(boostX(0.6), look);

@@ -26,20 +26,54 @@ double wrapped(double degrees) {
     return d < 0.0 ? d + 360.0 : d;
 }
 
-void widen(SeenImage& image, double seen, double rest) {
-    image.from = std::min(image.from, seen);
-    image.to = std::max(image.to, seen);
-    image.restFrom = std::min(image.restFrom, rest);
-    image.restTo = std::max(image.restTo, rest);
+// (-180, 180]
+double signedDegrees(double degrees) {
+    const double d = wrapped(degrees);
+    return d > 180.0 ? d - 360.0 : d;
 }
 
-SeenImage emptyImage(const SkyView& v) {
+// An image's extent as an arc of the sky, grown sample by sample: offsets from
+// a reference direction (the centre's), so that an image across 0 degrees
+// stays one piece.
+struct Arc {
+    double reference;
+    double low, high; // offsets from reference, degrees
+};
+
+void widen(Arc& arc, double degrees) {
+    const double offset = signedDegrees(degrees - arc.reference);
+    arc.low = std::min(arc.low, offset);
+    arc.high = std::max(arc.high, offset);
+}
+
+struct ImageArcs {
+    Arc seen, rest;
+};
+
+ImageArcs emptyArcs(const SkyView& v) {
+    const double seen = seenSkyDegrees(v, 0.0, objectCentreY);
+    const double rest = restSkyDegrees(v, 0.0, objectCentreY);
+    return {{seen, 360.0, -360.0}, {rest, 360.0, -360.0}};
+}
+
+void widen(ImageArcs& arcs, const SkyView& v, double x, double y) {
+    widen(arcs.seen, seenSkyDegrees(v, x, y));
+    widen(arcs.rest, restSkyDegrees(v, x, y));
+}
+
+// from and to in (-180, 180], counter-clockwise from one to the other
+SeenImage imageOf(const ImageArcs& arcs) {
     SeenImage image;
-    image.from = image.restFrom = 360.0;
-    image.to = image.restTo = 0.0;
+    image.apparentRotation = signedDegrees(arcs.seen.reference - arcs.rest.reference);
     image.faceCount = 0;
-    image.apparentRotation =
-        seenSkyDegrees(v, 0.0, objectCentreY) - restSkyDegrees(v, 0.0, objectCentreY);
+    if (arcs.seen.low > arcs.seen.high) { // nothing seen
+        image.from = image.to = image.restFrom = image.restTo = NAN;
+        return image;
+    }
+    image.from = signedDegrees(arcs.seen.reference + arcs.seen.low);
+    image.to = signedDegrees(arcs.seen.reference + arcs.seen.high);
+    image.restFrom = signedDegrees(arcs.rest.reference + arcs.rest.low);
+    image.restTo = signedDegrees(arcs.rest.reference + arcs.rest.high);
     return image;
 }
 } // namespace
@@ -115,8 +149,10 @@ bool seenRimArc(const SpacetimeVector& observerOwn, double& centreAngle, double&
 SeenImage seeSquare(const Matrix4& boost, double lookTime) {
     const SkyView v = skyViewAt(boost, lookTime);
     const SpacetimeVector& observer = v.observer;
-    SeenImage image = emptyImage(v);
-    double middle[squareFaceCount];
+    ImageArcs arcs = emptyArcs(v);
+    int faces[squareFaceCount];
+    double middle[squareFaceCount]; // of each face seen, from the centre's direction
+    int count = 0;
     for (int f = 0; f < squareFaceCount; ++f) {
         if (!faceSeen(observer, static_cast<SquareFace>(f))) {
             continue;
@@ -125,30 +161,34 @@ SeenImage seeSquare(const Matrix4& boost, double lookTime) {
         squareFaceEnds(static_cast<SquareFace>(f), ends);
         double sum = 0.0;
         for (const auto& end : ends) {
-            const double seen = seenSkyDegrees(v, end[0], end[1]);
-            widen(image, seen, restSkyDegrees(v, end[0], end[1]));
-            sum += seen;
+            widen(arcs, v, end[0], end[1]);
+            sum += signedDegrees(seenSkyDegrees(v, end[0], end[1]) - arcs.seen.reference);
         }
-        middle[f] = sum / 2.0;
-        image.faces[image.faceCount++] = f;
+        // across the image, counter-clockwise: at most two faces, in place
+        int at = count++;
+        for (; at > 0 && middle[at - 1] > sum / 2.0; --at) {
+            middle[at] = middle[at - 1];
+            faces[at] = faces[at - 1];
+        }
+        middle[at] = sum / 2.0;
+        faces[at] = f;
     }
-    std::sort(image.faces, image.faces + image.faceCount,
-              [&](int a, int b) { return middle[a] < middle[b]; });
+    SeenImage image = imageOf(arcs);
+    image.faceCount = count;
+    std::copy(faces, faces + count, image.faces);
     return image;
 }
 
 SeenImage seeDisk(const Matrix4& boost, double lookTime) {
     const SkyView v = skyViewAt(boost, lookTime);
-    SeenImage image = emptyImage(v);
+    ImageArcs arcs = emptyArcs(v);
     double centre = 0.0, half = 0.0;
-    if (!seenRimArc(v.observer, centre, half)) {
-        return image;
+    if (seenRimArc(v.observer, centre, half)) {
+        // the image's edges are the tangent points; aberration keeps their order
+        for (double side : {-1.0, 1.0}) {
+            const double a = (centre + side * half) / degreesPerRadian;
+            widen(arcs, v, diskRadius * std::cos(a), objectCentreY + diskRadius * std::sin(a));
+        }
     }
-    // the image's edges are the tangent points; aberration keeps their order
-    for (double side : {-1.0, 1.0}) {
-        const double a = (centre + side * half) / degreesPerRadian;
-        const double x = diskRadius * std::cos(a), y = objectCentreY + diskRadius * std::sin(a);
-        widen(image, seenSkyDegrees(v, x, y), restSkyDegrees(v, x, y));
-    }
-    return image;
+    return imageOf(arcs);
 }

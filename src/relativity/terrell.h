@@ -54,6 +54,9 @@ bool faceSeen(const SpacetimeVector& observerOwn, SquareFace face);
 // from own +x) within halfWidth of centreAngle; false when inside the disk.
 bool seenRimArc(const SpacetimeVector& observerOwn, double& centreAngle, double& halfWidth);
 
+// Extents run counter-clockwise from `from` to `to`, each in (-180, 180] (so an
+// image across the direction of motion has from < 0 < to, and one across the
+// opposite direction from > to); NaN when nothing is seen.
 struct SeenImage {
     double from, to;            // the seen image's extent, sky degrees
     double restFrom, restTo;    // the object at rest at the same own-frame place

@@ -275,7 +275,7 @@ describe('the classroom', { concurrency: true }, () => {
     await page.click('#help-button');
     const box = await page.$eval('#help', (e) => e.getBoundingClientRect().toJSON());
     assert.ok(box.top >= 0 && box.top < 768 - 200, `help at ${box.top}`);
-    assert.match(await page.$eval('#help', (e) => e.textContent), /arrow keys[\s\S]*'r'     : reset/);
+    assert.match(await page.$eval('#help', (e) => e.textContent), /Keys[\s\S]*r: back to the start/);
   });
 
   test('without WebGL the page says what is missing and throws nothing', async () => {

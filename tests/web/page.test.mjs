@@ -1,12 +1,13 @@
 // The web page as a user meets it in headless Chromium, opened from file://:
 // start-up console lines, the function keys, boosts by mouse and by touch
 // where the physics puts them, the twin turnaround held to causality, line
-// widths, the reshape rules, the help on the page, and 'q'/Esc harmless.
+// widths, the reshape rules, the help on the page (every key it names does
+// something here), 'q'/Esc harmless, and no sideways scrolling on small windows.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   openPage, readCanvas, pressKey, drag, fastDrag, touchDrag, column, row, colourNear, isClose, programReadouts,
-  assertNear,
+  assertNear, settle,
 } from './browser.mjs';
 
 const RED = [255, 0, 0], CYAN = [0, 255, 255], BLACK = [0, 0, 0], GREEN = [0, 255, 0];
@@ -169,13 +170,76 @@ describe('the page', { concurrency: true }, () => {
     await page.close();
   });
 
+  // Each key the help names, from a state where it must change something: what it changes.
+  const KEY_CHECKS = {
+    F1: { hash: '#demo=2', check: (q) => q.demo === 1 },
+    F12: { hash: '#demo=2', check: (q) => q.demo === 12 },
+    r: { hash: '#demo=1&v=0.3', check: (q) => q.velocity === 0 },
+    h: { hash: '#demo=1', check: (q, page) => page.$eval('#help', (e) => !e.hidden) },
+    ArrowLeft: { hash: '#demo=1', canvas: true, check: (q) => Math.abs(q.velocity + 0.01) < 1e-9 },
+    ArrowRight: { hash: '#demo=1', canvas: true, check: (q) => Math.abs(q.velocity - 0.01) < 1e-9 },
+    ArrowUp: { hash: '#demo=4', canvas: true, check: (q) => q.velocityY > 0.01 },
+    ArrowDown: { hash: '#demo=4', canvas: true, check: (q) => q.velocityY < -0.01 },
+    Shift: { hash: '#demo=1', canvas: true, press: 'Shift+ArrowRight', check: (q) => Math.abs(q.velocity - Math.tanh(5 * Math.atanh(0.01))) < 1e-9 },
+    'Control+z': { hash: '#demo=1', canvas: true, before: 'ArrowRight', check: (q) => q.velocity === 0 },
+    'Control+Shift+z': { hash: '#demo=1', canvas: true, before: 'ArrowRight Control+z', check: (q) => q.velocity > 0.005 },
+    'Control+y': { hash: '#demo=1', canvas: true, before: 'ArrowRight Control+z', check: (q) => q.velocity > 0.005 },
+    Enter: { hash: '#demo=1', focus: '#event-x', check: (q, page) => page.$$eval('#events-body tr', (r) => r.length === 1) },
+    Escape: { hash: '#demo=1', present: true, check: (q, page) => page.$eval('#layout', (e) => !e.classList.contains('presenting')) },
+    Tab: { hash: '#demo=1', canvas: true, check: (q, page) => page.evaluate(() => document.activeElement.id !== 'canvas') },
+  };
+  const press = async (page, chord) => {
+    const keys = chord.split('+');
+    for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
+    await page.keyboard.press(keys.at(-1));
+    for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
+    await settle(page);
+  };
+
+  test('the help names only keys that work on the page, and each does what it says', async (t) => {
+    const { page } = await openPage(t);
+    await page.click('#help-button');
+    const named = await page.$$eval('#help kbd[data-key]', (keys) => keys.map((k) => k.dataset.key));
+    assert.deepEqual([...named].sort(), Object.keys(KEY_CHECKS).sort());
+    // none of the desktop's keys that do nothing here
+    assert.doesNotMatch(await page.$eval('#help', (e) => e.textContent), /'[azc012q]'|toggle|no object|draw\s*$/m);
+    await page.close();
+    for (const [key, how] of Object.entries(KEY_CHECKS)) {
+      const { page: p } = await openPage(t, how.hash);
+      if (how.present) {
+        await p.evaluate(() => { const l = document.getElementById('layout'); l.requestFullscreen = undefined; l.webkitRequestFullscreen = undefined; });
+        await p.click('#fullscreen-button');
+        await p.waitForFunction(() => document.getElementById('layout').classList.contains('presenting'));
+      }
+      if (how.canvas) await p.focus('#canvas');
+      if (how.focus) await p.focus(how.focus);
+      for (const chord of (how.before || '').split(' ').filter(Boolean)) await press(p, chord);
+      await press(p, how.press || key);
+      assert.ok(await how.check(await programReadouts(p), p), `${key} does what the help says`);
+      await p.close();
+    }
+  });
+
+  test('nothing scrolls sideways in a 200 x 200 window or 320 px wide, every section open', async (t) => {
+    for (const [width, height, hash] of [[200, 200, '#demo=1&ev=1,0.5;-0.5,0.2'], [320, 640, '#demo=3&tau=0.5'],
+      [320, 640, '#lesson=simultaneity'], [200, 200, '#demo=8']]) {
+      const { page } = await openPage(t, hash, { viewport: { width, height } });
+      await page.click('#help-button');
+      await page.evaluate(() => document.querySelectorAll('details').forEach((d) => { d.open = true; }));
+      await settle(page);
+      const overflow = await page.evaluate(() => document.scrollingElement.scrollWidth - window.innerWidth);
+      assert.ok(overflow <= 0, `${width} x ${height} ${hash}: ${overflow} px wider than the window`);
+      await page.close();
+    }
+  });
+
   test("'h' and the Help button show the help; 'q' and Esc leave a working page", async (t) => {
     const { page, lines, errors } = await openPage(t);
     const helpCount = () => lines.filter((l) => l === 'Help').length;
     const before = helpCount();
     await pressKey(page, 'h');
     assert.equal(helpCount(), before + 1, 'h prints the help on the console');
-    assert.match(await page.$eval('#help', (e) => (e.hidden ? '' : e.textContent)), /\[Keyboard\][\s\S]*'r'     : reset/);
+    assert.match(await page.$eval('#help', (e) => (e.hidden ? '' : e.textContent)), /Keys[\s\S]*r: back to the start/);
     await page.click('#help-button'); // hides it
     await page.click('#help-button'); // shows it again, printing it once more
     assert.equal(helpCount(), before + 2);

@@ -30,11 +30,7 @@ const KEY_H = 104;
 // more than drawing the picture), and the address waits for the pause
 const PANEL_EVERY_MS_WHILE_PLAYING = 66;
 
-let captured = null; // console lines kept while the help is printed
-const printLine = (text) => {
-  console.log(text);
-  if (captured) captured.push(text);
-};
+const printLine = (text) => console.log(text);
 
 // For scripts that drive the page (tests, the benchmark): frames drawn so far,
 // when the first one was done (ms from the start of navigation), the
@@ -62,12 +58,10 @@ async function start() {
   module._webShowScenes();
   demo.readouts = () => readQuantities(module);
 
-  // 'h' prints the help on the console, as on the desktop, and shows it here.
+  // 'h' prints the program's help on the console, as on the desktop, and shows
+  // the page's own here: what works on the page
   const showHelp = (modifiers) => {
-    captured = [];
     module._webKeyboard(KEY_H, modifiers);
-    document.getElementById('program-help').textContent = captured.join('\n').replace(/^\n+|\s+$/g, '');
-    captured = null;
     helpPanel.hidden = false;
     helpButton.setAttribute('aria-expanded', 'true');
     helpPanel.scrollIntoView({ block: 'nearest' });
