@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 const int side = 512;
@@ -113,6 +114,43 @@ TEST_F(LaterScenes, TipsAndTheGyroscopeWhereTheClosedFormsPutThem) {
     drawFrame();
     const Pixel half = project({-r, 0.0, 0.0}, helixEyeX, helixEyeDropY, 1.0);
     EXPECT_TRUE(colourNear(half.x, half.y, 2, black)) << half.x << "," << half.y;
+}
+
+// The probe ray at 60 degrees in its own frame, v = 0.6 along +x: sent (F5) it
+// lands at gamma (cos 60 + v, -, 1 + v cos 60) = (1.375, 0.866, 1.625); received
+// (F6) it left gamma (cos 60 - v, -, -1 + v cos 60) = (-0.125, 0.866, -0.875),
+// drawn at 98.21 degrees. And the rulings' halves: forward in the source's own
+// frame orange, backward sky blue, whichever way they are drawn.
+TEST_F(LaterScenes, TheProbeRayAt60DegreesAndTheRulingsHalves) {
+    scenesShown = true;
+    const double s = std::sqrt(0.75);
+    for (const auto& [demo, tip, drop] :
+         {std::tuple{demoUpwardCone, SpacetimeVector{1.375, s, 1.625}, upwardConeDrop},
+          std::tuple{demoDownwardCone, SpacetimeVector{-0.125, s, -0.875}, downwardConeDrop}}) {
+        selectDemo(demo);
+        makeBoost(1.0, 0.0, 0.6, 1.25, boostMatrix);
+        probeRayDegrees = 60.0;
+        drawFrame();
+        const Pixel at = project(tip, 0.0, drop, coneSceneScale);
+        EXPECT_TRUE(colourNear(at.x, at.y, 2, magenta))
+            << "demo " << demo << " at " << at.x << "," << at.y;
+        probeRayDegrees = defaultProbeRayDegrees;
+        drawFrame();
+        EXPECT_FALSE(colourNear(at.x, at.y, 2, magenta))
+            << "demo " << demo << ": the 90-degree ray elsewhere";
+    }
+    const Rgb orange{255, 102, 0}, sky{77, 153, 255};
+    selectDemo(demoUpwardCone);
+    makeBoost(1.0, 0.0, 0.6, 1.25, boostMatrix);
+    drawFrame();
+    for (const double own : {7.5, 52.5, 127.5, 172.5}) { // rulings at (k + 1/2) 15 degrees
+        const double c = std::cos(own * pi / 180.0), n = std::sin(own * pi / 180.0);
+        // seven tenths of the way from the apex to the ruling's tip, boosted
+        const SpacetimeVector along{0.7 * 1.25 * (c + 0.6), 0.7 * n, 0.7 * 1.25 * (1.0 + 0.6 * c)};
+        const Pixel at = project(along, 0.0, upwardConeDrop, coneSceneScale);
+        EXPECT_TRUE(colourNear(at.x, at.y, 1, own < 90.0 ? orange : sky))
+            << own << " degrees at " << at.x << "," << at.y;
+    }
 }
 
 TEST_F(LaterScenes, ThePhotographHoldsTheSeenImageAndTheRestImage) {

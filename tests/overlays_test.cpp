@@ -12,6 +12,7 @@
 #include "relativity/matrix4.h"
 #include "scenes/labels.h"
 #include "scenes/overlays.h"
+#include "scenes/twin.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -182,4 +183,17 @@ TEST_F(Overlays, AxisLabelsOnlyWhenAskedWithTicksNumbersAndNamesBesideTheirAxes)
     EXPECT_GT(nearTPrime, 0);
     EXPECT_EQ(nearXPrime + nearTPrime, violetVertices)
         << "x' and t' beside their axes, nothing else";
+
+    // the twins' diagram is labelled too, one unit down with it: x's ticks there
+    stdoutOf([] { onSpecialKey(3, 0, 0); });
+    showAxisLabels = true;
+    const auto twin = captureFeedback(drawAxisLabels);
+    showAxisLabels = false;
+    int twinTicks = 0;
+    for (const auto& l : linesOfColour(twin, 0, 0, 0)) {
+        const auto &a = l.vertices[0], &b = l.vertices[1];
+        twinTicks += std::fabs(a.x - b.x) < tolerance && std::fabs(a.x) > 0.5 &&
+                     std::fabs((a.y + b.y) / 2 - twinSceneDrop) < tolerance;
+    }
+    EXPECT_EQ(twinTicks, 4) << "F3's x axis ticked at -2, -1, 1, 2";
 }

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 const double pi = 3.14159265358979323846;
@@ -114,4 +115,71 @@ TEST(Readouts, LinkVelocitiesReopenTheirLorentzFactor) {
     }
     // from rapidity 12 on, one ulp of v moves gamma by more than 1e-7: links write the rapidity
     EXPECT_EQ(velocityDecimals(std::tanh(12.0), std::cosh(12.0), 1e-7), -1);
+}
+
+// A link's boost parts, read back as the page reads them: "name=value&..."
+namespace {
+Matrix4 reopened(const char* link) {
+    double v = 0.0, rapidity = NAN, heading = 0.0, turn = 0.0;
+    char name[16];
+    double value = 0.0;
+    int used = 0;
+    for (const char* p = link; std::sscanf(p, "%15[a-z]=%lf%n", name, &value, &used) == 2;
+         p += used) {
+        const std::string key = name;
+        (key == "v" ? v : key == "rapidity" ? rapidity : key == "heading" ? heading : turn) = value;
+        p += p[used] == '&' ? 1 : 0;
+    }
+    return boostFromParts(std::isnan(rapidity) ? v : NAN, rapidity, heading, turn);
+}
+} // namespace
+
+// Drag sequences in random directions (the 3D scenes' boost times a turn) are
+// written with the digits that reopen every element within 1e-9; exact states
+// are written as typed; near c the rapidity carries the boost.
+TEST(Readouts, BoostLinksReopenTheBoostWithTheDigitsItNeeds) {
+    char text[160];
+    unsigned seed = 12345;
+    const auto uniform = [&]() {
+        seed = seed * 1103515245u + 12345u;
+        return ((seed >> 8) & 0xffff) / 65536.0;
+    };
+    for (int sequence = 0; sequence < 50; ++sequence) {
+        Matrix4 total = identity;
+        const int steps = 20 + static_cast<int>(uniform() * 200);
+        for (int i = 0; i < steps; ++i) {
+            const double a = 2 * pi * uniform();
+            step(total, std::cos(a), std::sin(a), 0.01);
+        }
+        writeBoostParts(total, 1e-10, text, sizeof text);
+        const Matrix4 back = reopened(text);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(back.m[i], total.m[i], 1e-9) << text;
+        }
+    }
+    // as typed: no digit more than the state needs
+    Matrix4 m = boostAlong(1, 0, 0.6);
+    writeBoostParts(m, 1e-10, text, sizeof text);
+    EXPECT_STREQ(text, "v=0.6");
+    m = boostAlong(0, -1, 0.6);
+    writeBoostParts(m, 1e-10, text, sizeof text);
+    EXPECT_STREQ(text, "v=0.6&heading=-90");
+    writeBoostParts(identity, 1e-10, text, sizeof text);
+    EXPECT_STREQ(text, "");
+    // x then y at 0.6: v 0.8, its heading and the Thomas-Wigner turn, to 1e-9 again
+    m = boostAlong(1, 0, 0.6);
+    step(m, 0, 1, 0.6);
+    writeBoostParts(m, 1e-10, text, sizeof text);
+    const double turn = std::acos(2.5 / 2.5625) * 180 / pi;
+    const Matrix4 back = reopened(text);
+    EXPECT_NEAR(splitBoost(back).rotationDegrees, turn, 1e-9) << text;
+    EXPECT_NE(std::string(text).find("&turn=12.68"), std::string::npos) << text;
+    // rapidity 20: gamma 2.4e8, far past what a decimal v holds
+    Matrix4 fast;
+    makeBoost(0.6, 0.8, std::tanh(20.0), std::cosh(20.0), fast);
+    writeBoostParts(fast, 1e-10, text, sizeof text);
+    EXPECT_EQ(std::string(text).rfind("rapidity=20&heading=53.13", 0), 0u) << text;
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_NEAR(reopened(text).m[i], fast.m[i], 1e-9 * std::cosh(20.0)) << text;
+    }
 }

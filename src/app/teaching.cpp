@@ -38,10 +38,14 @@ char freshLetter() {
     }
     return letter;
 }
+// an event's own-frame coordinates: finite, and no further out than eventReach
+bool withinReach(double ownX, double ownT) {
+    return std::fabs(ownX) <= eventReach && std::fabs(ownT) <= eventReach;
+}
 } // namespace
 
 bool addEvent(double ownX, double ownT) {
-    if (eventCount >= maxEvents || !std::isfinite(ownX) || !std::isfinite(ownT)) {
+    if (eventCount >= maxEvents || !withinReach(ownX, ownT)) {
         return false;
     }
     eventOwnX[eventCount] = ownX;
@@ -52,7 +56,7 @@ bool addEvent(double ownX, double ownT) {
 }
 
 bool moveEvent(int index, double ownX, double ownT) {
-    if (index < 0 || index >= eventCount || !std::isfinite(ownX) || !std::isfinite(ownT)) {
+    if (index < 0 || index >= eventCount || !withinReach(ownX, ownT)) {
         return false;
     }
     eventOwnX[index] = ownX;

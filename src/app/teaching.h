@@ -10,7 +10,8 @@ extern bool showSimultaneity; // each event's lines of simultaneity, both frames
 extern bool showLightCones;   // each event's future light cone
 extern bool showAxisLabels;   // the axes' names and tick numbers, and x', t' with the own axes
 
-const int maxEvents = 26; // lettered A to Z in the order placed
+const int maxEvents = 26;        // lettered A to Z in the order placed
+const double eventReach = 100.0; // own-frame x and t at most this far out (the view shows 2)
 extern int eventCount;
 extern double eventOwnX[maxEvents]; // own frame, c = 1
 extern double eventOwnT[maxEvents];

@@ -50,6 +50,17 @@ void makeBoost(double nx, double ny, double beta, double gamma, Matrix4& result)
     result.m[15] = 1.0;
 }
 
+void makeTurn(double degrees, Matrix4& result) {
+    const double a = degrees * 3.14159265358979323846 / 180.0;
+    result = Matrix4{};
+    result.m[0] = std::cos(a); // x from x
+    result.m[1] = std::sin(a); // y from x
+    result.m[4] = -std::sin(a);
+    result.m[5] = std::cos(a);
+    result.m[10] = 1.0;
+    result.m[15] = 1.0;
+}
+
 double lorentzFactor(double beta) {
     const double s = 1.0 - beta * beta;
     return s > 0.0 ? 1.0 / std::sqrt(s) : fallbackGamma;

@@ -18,6 +18,10 @@ void makeBoostX(double beta, double gamma, Matrix4& result);
 // Boost along the unit direction (nx, ny) of the x-y plane with time on z.
 void makeBoost(double nx, double ny, double beta, double gamma, Matrix4& result);
 
+// Rotation of the 3D scenes' space axes (x, y) by degrees counter-clockwise
+// about the time axis (z).
+void makeTurn(double degrees, Matrix4& result);
+
 // Lorentz factor 1 / sqrt(1 - beta^2); the fallback 1000 stands in where
 // |beta| >= 1 leaves no real factor.
 double lorentzFactor(double beta);

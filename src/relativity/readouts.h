@@ -37,3 +37,14 @@ struct BoostParts {
     double rotationDegrees; // R's angle, counter-clockwise from +x towards +y
 };
 BoostParts splitBoost(const Matrix4& boost);
+
+// The 3D scenes' boost from a link's parts: the pure boost of speed beta (or
+// of rapidity, where beta is NaN) towards headingDegrees (counter-clockwise
+// from +x), times the turn of the space axes: B R, as splitBoost reads it.
+Matrix4 boostFromParts(double beta, double rapidity, double headingDegrees, double turnDegrees);
+
+// The same boost as a link writes it: "v=0.6&heading=30&turn=12.68" with the
+// fewest significant digits that reopen every element of the matrix within
+// tolerance (heading and turn left out where 0), "rapidity=7.3&heading=30"
+// where no decimal v carries it, "" at rest. Returns the text's length.
+int writeBoostParts(const Matrix4& boost, double tolerance, char* out, int size);

@@ -29,7 +29,7 @@ target_link_libraries(lorentz-demo PRIVATE lorentz)
 set_target_properties(lorentz-demo PROPERTIES SUFFIX .js)
 set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _webRedraw _webPostRedisplay
   _webSetPixelRatio _webSetPalette
-  _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webLinkVelocity
+  _webReadoutCount _webReadoutName _webReadouts _webSetVelocity _webSetRapidity _webSetBoostParts _webHoldBoostsToLinks _webLinkVelocity
   _webDemoTitle _webPaletteEntryCount _webPaletteEntryKey _webPaletteEntryName _webPaletteEntryShown
   _webSetTurnaround _webSetOverlays _webSetLabels _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webEventAt _webMoveEventTo _webEventLetter _webSetEventLetter _webRemoveEvent
   _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide

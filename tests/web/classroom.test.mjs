@@ -86,7 +86,7 @@ describe('the classroom', { concurrency: true }, () => {
     // a browser of its own: full screen goes to the tab in front, and other tests open tabs
     const browser = await launchBrowser([], { softwareCompositing: true });
     t.after(() => browser.close());
-    const { page } = await openPage(t, '#demo=1&v=0.6', { browser, viewport: { width: 1920, height: 1080 } });
+    const { page, lines } = await openPage(t, '#demo=1&v=0.6', { browser, viewport: { width: 1920, height: 1080 } });
     await page.bringToFront();
     await page.click('#fullscreen-button');
     await page.waitForFunction(() => document.fullscreenElement?.id === 'layout');
@@ -107,7 +107,16 @@ describe('the classroom', { concurrency: true }, () => {
     });
     assert.deepEqual(gamma, { text: '1.2500', inside: true, onScreen: true });
     await page.click('#fullscreen-button');
-    await page.waitForFunction(() => !document.fullscreenElement && document.getElementById('canvas').clientWidth === 512);
+    await page.waitForFunction(() => !document.fullscreenElement);
+    await settle(page);
+    // the window's own page: the picture as tall as the window allows beside the panel, and the
+    // program told that size as a desktop window of it would be
+    const { side: pageSide, panelLeft, bottom } = await page.evaluate(() => {
+      const c = document.getElementById('canvas').getBoundingClientRect();
+      return { side: c.width, panelLeft: document.getElementById('panel').getBoundingClientRect().left, bottom: c.bottom };
+    });
+    assert.ok(pageSide > 900 && pageSide < box[3] && panelLeft > pageSide && bottom <= 1080, `side ${pageSide}, panel at ${panelLeft}`);
+    assert.ok(lines.includes(`Entered  Reshape with: ${pageSide} ${pageSide}; glutGet: ${pageSide} ${pageSide}`));
   });
 
   test('without a full-screen call the same layout fills the window, and Esc leaves it', async (t) => {

@@ -6,7 +6,7 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   openPage, readCanvas, pressKey, drag, column, row, colourNear, readouts, programReadouts, assertNear, linkOf,
-  inBatches,
+  inBatches, typeNumber,
 } from './browser.mjs';
 
 const RED = [255, 0, 0], CYAN = [0, 255, 255], ORANGE = [255, 102, 0];
@@ -113,16 +113,29 @@ describe('the teaching panel', { concurrency: true }, () => {
     });
   });
 
-  test('links the page cannot take: a velocity in F4 is refused, F12 opens', async (t) => {
-    const { page, lines } = await openPage(t, '#demo=4&v=0.5');
-    assert.ok(lines.some((l) => l.startsWith('Link ignored in part v=0.5')), lines.join('\n'));
-    const q = await programReadouts(page);
-    assert.deepEqual([q.demo, q.velocity, q.wignerAngle], [4, 0, 0], 'F4 left unboosted, with no shear');
-    assert.deepEqual(await page.$$eval('input[data-control="velocity"]', (es) => es.map((e) => e.disabled)), [true, true]);
-    assert.equal(await linkOf(page), '#demo=4');
-    const { page: last, lines: lastLines } = await openPage(t, '#demo=12');
+  test('in F4 to F9 a typed speed and direction set the boost from rest, and links carry them; F12 takes none', async (t) => {
+    const { page, lines } = await openPage(t, '#demo=4&v=0.5&heading=90');
+    let q = await programReadouts(page);
+    assertNear(q.velocityX, 0, 'along y: no x part', 1e-12);
+    assertNear(q.velocityY, 0.5, 'along y', 1e-12);
+    assertNear(q.wignerAngle, 0, 'a boost from rest turns nothing', 1e-9);
+    await typeNumber(page, 'input[data-control="heading"][type="number"]', -180);
+    q = await programReadouts(page);
+    assertNear(q.velocityX, -0.5, 'turned to -x', 1e-12);
+    await typeNumber(page, 'input[data-control="velocity"][type="number"]', 0.6);
+    q = await programReadouts(page);
+    assertNear(q.velocityX, -0.6, 'speed 0.6 towards 180 degrees', 1e-12);
+    assertNear(q.gamma, 1.25, 'its Lorentz factor', 1e-12);
+    assert.equal(await linkOf(page), '#demo=4&v=0.6&heading=180');
+    assert.deepEqual(lines.filter((l) => l.startsWith('Link ignored')), []);
+    const { page: refused, lines: refusedLines } = await openPage(t, '#demo=1&v=0.5&heading=30&turn=5');
+    assert.ok(refusedLines.some((l) => l.startsWith('Link ignored in part heading=30: heading is set in demonstrations 4 to 9')));
+    assertNear((await programReadouts(refused)).velocity, 0.5, 'the rest applied', 1e-12);
+    const { page: last, lines: lastLines } = await openPage(t, '#demo=12&v=0.5');
     assert.equal(await last.$eval('#demo-select', (s) => s.value), '12');
     assert.ok(lastLines.includes('Object F12 selected.'));
+    assert.ok(lastLines.some((l) => l.startsWith('Link ignored in part v=0.5')), lastLines.join('\n'));
+    assert.equal(await linkOf(last), '#demo=12');
   });
 
   test('the roll mode turns the view about the viewing axis, with the trace line', async (t) => {

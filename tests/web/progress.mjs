@@ -11,7 +11,7 @@ const FILE_NESTING = 1; // all.test.mjs's suite holds one suite a file
 export default async function* progress(source) {
   const seen = new Set(); // a test may be reported complete twice
   const counts = new Map(); // file -> { passed, failed }
-  const totals = { passed: 0, failed: 0 };
+  const totals = { passed: 0, failed: 0, skipped: 0 };
   const started = Date.now();
   for await (const event of source) {
     if (event.type === 'test:stderr' || event.type === 'test:stdout') {
@@ -25,18 +25,20 @@ export default async function* progress(source) {
     seen.add(key);
     const passed = !details.error;
     if (nesting > FILE_NESTING && details.type !== 'suite') {
-      const count = counts.get(file) ?? { passed: 0, failed: 0 };
-      count[passed ? 'passed' : 'failed'] += 1;
+      const count = counts.get(file) ?? { passed: 0, failed: 0, skipped: 0 };
+      const outcome = event.data.skip !== undefined || event.data.todo !== undefined ? 'skipped' : passed ? 'passed' : 'failed';
+      count[outcome] += 1;
       counts.set(file, count);
-      totals[passed ? 'passed' : 'failed'] += 1;
+      totals[outcome] += 1;
       if (!passed) {
         const error = details.error.cause ?? details.error;
         yield `FAILED ${basename(file ?? '')}: ${name}\n${inspect(error, { depth: 4 })}\n`;
       }
     } else if (nesting === FILE_NESTING) {
-      const count = counts.get(file) ?? { passed: 0, failed: 0 };
+      const count = counts.get(file) ?? { passed: 0, failed: 0, skipped: 0 };
       const seconds = (details.duration_ms / 1000).toFixed(1);
-      yield `${basename(file ?? '')} (${name}): ${count.passed} passed, ${count.failed} failed, ${seconds} s\n`;
+      const skipped = count.skipped ? `, ${count.skipped} skipped` : '';
+      yield `${basename(file ?? '')} (${name}): ${count.passed} passed, ${count.failed} failed${skipped}, ${seconds} s\n`;
       if (!passed && !count.failed) {
         yield `FAILED ${basename(file ?? '')}: ${name}\n${inspect(details.error.cause ?? details.error, { depth: 4 })}\n`;
       }
@@ -45,5 +47,6 @@ export default async function* progress(source) {
     }
   }
   const seconds = ((Date.now() - started) / 1000).toFixed(0);
-  yield `the page's tests: ${totals.passed} passed, ${totals.failed} failed, ${seconds} s\n`;
+  const skipped = totals.skipped ? `, ${totals.skipped} skipped` : '';
+  yield `the page's tests: ${totals.passed} passed, ${totals.failed} failed${skipped}, ${seconds} s\n`;
 }

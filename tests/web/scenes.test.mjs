@@ -59,7 +59,7 @@ describe('the 3D scenes', { concurrency: true }, () => {
     let q = await programReadouts(page);
     assertNear(q.rayDoppler, 1.25 * 1.3, 'Doppler of the 60-degree ray');
     assertNear(q.rayAngle, (Math.acos(1.1 / 1.3) * 180) / Math.PI, 'drawn angle of the 60-degree ray');
-    assert.match(await linkOf(page), /^#demo=5&ray=60$/);
+    assert.match(await linkOf(page), /^#demo=5&v=0.6&ray=60$/);
     assert.equal(await page.$eval('#scene-cones', (e) => e.hidden), false);
 
     await page.select('#demo-select', '7');
@@ -90,7 +90,7 @@ describe('the 3D scenes', { concurrency: true }, () => {
     await typeNumber(page, '#scenes input[data-control="look-time"][type="number"]', 1.5);
     let q = await programReadouts(page);
     assertNear(q.imageTo, 111.5611, 'the trailing face in view');
-    assert.match(await linkOf(page), /^#demo=8&look=1\.5$/);
+    assert.match(await linkOf(page), /^#demo=8&v=0.6&look=1\.5$/);
     await typeNumber(page, '#scenes input[data-control="look-time"][type="number"]', -3);
     const before = (await programReadouts(page)).imageFrom;
     await page.click('#scene-seen button[data-control="play"]');

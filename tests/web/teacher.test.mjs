@@ -135,10 +135,11 @@ describe('what a teacher does with the picture', { concurrency: true }, () => {
     assert.match(said, /opens only where the same file is: .* course site/);
   });
 
-  test('F4’s velocity field shows the speed; a pulse interval out of range is refused and said', async (t) => {
+  test('F4’s velocity field shows the speed and its direction; a pulse interval out of range is refused and said', async (t) => {
     const { page } = await openPage(t, '#demo=4&boosts=0.6,0;0,0.6');
     const speed = Math.hypot(0.48, 0.6);
-    assert.deepEqual(await page.$eval('#velocity-number', (e) => [e.value, e.disabled]), [speed.toFixed(2), true]);
+    assert.deepEqual(await page.$eval('#velocity-number', (e) => [e.value, e.disabled]), [speed.toFixed(2), false]);
+    assert.equal(await page.$eval('#heading-number', (e) => e.value), ((Math.atan2(0.6, 0.48) * 180) / Math.PI).toFixed(1));
     const { page: trip } = await openPage(t, '#demo=3&tx=0.6&tt=1');
     await trip.$eval('#signal-interval', (e) => {
       e.value = '0.01';

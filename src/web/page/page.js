@@ -56,6 +56,7 @@ async function start() {
   const module = await createLorentzDemo({ canvas, print: printLine, printErr: printLine, onFrame: countFrame });
   demo.module = module;
   module._webShowScenes();
+  module._webHoldBoostsToLinks();
   demo.readouts = () => readQuantities(module);
 
   // 'h' prints the program's help on the console, as on the desktop, and shows
@@ -93,10 +94,10 @@ async function start() {
   attachLessonHelp();
   demo.readoutGroups = READOUT_GROUPS;
   const announcer = attachAnnouncer(document.getElementById('announcer'));
-  const refreshPanel = attachPanel(module, links, (sentence) => announcer.note(sentence));
+  const refreshPanel = attachPanel(module, links, (sentence, atOnce) => (atOnce ? announcer.now(sentence) : announcer.note(sentence)));
   const refreshLegend = attachLegend(module, links, title);
   const twins = attachTwins(module, links, demo.readouts);
-  const events = attachEvents(module, links);
+  const events = attachEvents(module, links, demo.readouts);
   const scenes = attachScenes(module, links, demo.readouts);
   const playing = () => twins.playing() || scenes.playing();
   const status = document.getElementById('picture-status');

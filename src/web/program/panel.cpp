@@ -5,7 +5,13 @@
 //   webReadouts()        their values, refreshed; NaN where not shown
 //   webSetVelocity(v)    demonstrations 1-3, |v| < 1; 0 when refused
 //   webSetRapidity(w)    the same by rapidity, for links too close to c for v
-//   webLinkVelocity()    "v=0.6", "rapidity=7.3" or "" at rest
+//   webSetBoostParts(v, w, heading, turn)  demonstrations 4-9: the boost from rest,
+//                        speed v (or rapidity w where v is NaN) towards heading
+//                        degrees, times a turn of the space axes; 0 when refused
+//   webLinkVelocity()    "v=0.6", "rapidity=7.3" or "" at rest; in 4-9 also
+//                        "&heading=30&turn=12.68", digits enough to reopen the boost
+//   webHoldBoostsToLinks()  once: a drag step that would take the boost past what
+//                        a link holds (rapidity 50) is not taken
 //   webSetTurnaround(x, t)  demonstration 3's turnaround where causality allows; 0 when refused
 //   webAddBoost(vx, vy)  demonstration 4 and the 3D scenes: one more boost, as a drag
 //                        adds it; 0 when refused
@@ -15,6 +21,7 @@
 #include "app/keyboard.h"
 #include "app/sceneSettings.h"
 #include "app/state.h"
+#include "input/mouse.h"
 #include "input/navigation.h"
 #include "relativity/readouts.h"
 #include "web/platform/webgl.h"
@@ -33,9 +40,12 @@ namespace {
 const double clockProperTime = 2.0; // the clock runs from t = -1 to t = 1
 const double rodProperLength = 2.0; // ends at x = -1 and x = 1
 const int demoTwinParadox = 3;
-const double linkGammaTolerance = 1e-7; // relative: a link reopens its Lorentz factor
-const double linkRestVelocity = 5e-5;   // below this a link leaves v out
-const double maxRapidity = 50.0;        // gamma 2.6e21: far beyond any drag
+const double linkGammaTolerance = 1e-7;  // relative: a link reopens its Lorentz factor
+const double linkRestVelocity = 5e-5;    // below this a link leaves v out
+const double maxRapidity = 50.0;         // gamma 2.6e21: far beyond any drag
+const double linkBoostTolerance = 1e-10; // each element of the 3D scenes' boost, reopened
+const double maxTurnDegrees = 180.0;
+const double degreesPerRadian = 180.0 / 3.14159265358979323846;
 
 enum Quantity {
     demoNumber,
@@ -70,6 +80,7 @@ enum Quantity {
     reunionTravellerSent,
     reunionTravellerReceived,
     rideVelocity, // riding: the velocity of the traveller's leg in the home frame
+    heading,      // demonstrations 4-9: the direction of motion, degrees from +x
     quantityCount
 };
 const char* const quantityNames[] = {
@@ -105,10 +116,11 @@ const char* const quantityNames[] = {
     "reunionTravellerSent",
     "reunionTravellerReceived",
     "rideVelocity",
+    "heading",
 };
 static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
 double readouts[quantityCount + sceneQuantityCount]; // the scenes' after the panel's own
-char linkText[64];
+char linkText[160];
 
 bool hasVelocityControl() {
     return currentDemo >= 1 && currentDemo <= demoTwinParadox;
@@ -121,6 +133,25 @@ void setBoostX(double beta, double gammaFactor) {
         frameVelocity = addVelocities(0.0, beta); // held strictly inside (-1, 1)
     }
     glutPostRedisplay();
+}
+
+// How far the boost drawn is from rest, as a rapidity.
+double boostRapidity() {
+    const Matrix4& m = boostMatrix;
+    return std::asinh(boostsInThreeDimensions(currentDemo) ? std::hypot(m.m[8], m.m[9])
+                                                           : std::fabs(m.m[4]));
+}
+
+// The page's motion callback: the program's, undone where it took the boost
+// past what a link can hold.
+void onMotionHeldToLinks(int x, int y) {
+    const Matrix4 before = boostMatrix;
+    const double velocityBefore = frameVelocity;
+    onMotion(x, y);
+    if (!(boostRapidity() <= maxRapidity)) {
+        boostMatrix = before;
+        frameVelocity = velocityBefore;
+    }
 }
 
 // "0.600000" as "0.6"
@@ -174,6 +205,9 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
         readouts[velocity] = parts.speed;
         readouts[gamma] = parts.gamma;
         readouts[wignerAngle] = parts.rotationDegrees;
+        readouts[heading] = parts.speed > 0.0
+                                ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian
+                                : 0.0;
         readSceneQuantities(parts.speed, readouts + quantityCount);
     }
     TripReadouts trip;
@@ -228,6 +262,10 @@ EMSCRIPTEN_KEEPALIVE int webSetRapidity(double w) {
 // that reopen its Lorentz factor, or its rapidity where v has too few.
 EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
     linkText[0] = '\0';
+    if (boostsInThreeDimensions(currentDemo)) {
+        writeBoostParts(boostMatrix, linkBoostTolerance, linkText, sizeof linkText);
+        return linkText;
+    }
     if (!hasVelocityControl()) {
         return linkText;
     }
@@ -243,6 +281,23 @@ EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
         std::snprintf(linkText, sizeof linkText, "rapidity=%.12g", std::asinh(boostMatrix.m[4]));
     }
     return linkText;
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetBoostParts(double v, double w, double headingDegrees,
+                                          double turnDegrees) {
+    const bool byRapidity = std::isnan(v);
+    if (!boostsInThreeDimensions(currentDemo) || !std::isfinite(headingDegrees) ||
+        !(std::fabs(turnDegrees) <= maxTurnDegrees) ||
+        !(byRapidity ? std::fabs(w) <= maxRapidity : std::fabs(v) < 1.0)) {
+        return 0;
+    }
+    boostMatrix = boostFromParts(v, w, headingDegrees, turnDegrees);
+    glutPostRedisplay();
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void webHoldBoostsToLinks() {
+    glutMotionFunc(onMotionHeldToLinks);
 }
 
 EMSCRIPTEN_KEEPALIVE int webAddBoost(double vx, double vy) {

@@ -1,6 +1,7 @@
 // The picture for slides and worksheets: saved as a PNG of the canvas at its
 // device pixels, exactly as drawn, named after the state; recorded as a WebM
-// video while Play runs, where the browser can record a canvas.
+// video, where the browser can record a canvas: what a Play plays (the rest of
+// it when it plays already), or, with no Play, whatever moves until pressed again.
 // Controls: "Save picture", "Record" (then "Stop recording").
 
 const RECORD_FRAMES_PER_SECOND = 30;
@@ -37,11 +38,16 @@ export function attachPicture(canvas, readouts, playing, say) {
   let recorder = null;
   let name = '';
   const stop = () => recorder?.state === 'recording' && recorder.stop();
+  // a Play the demonstration shown offers
+  const hasPlay = () => [...document.querySelectorAll('button[data-control="play"]')]
+    .some((button) => button.offsetParent !== null && !button.disabled);
   recordButton.addEventListener('click', () => {
     if (recorder) {
       stop();
       return;
     }
+    const withPlay = hasPlay();
+    const midway = playing();
     const chunks = [];
     name = `${nameOf(readouts())}.webm`;
     recorder = new MediaRecorder(canvas.captureStream(RECORD_FRAMES_PER_SECOND), { mimeType: type });
@@ -56,7 +62,9 @@ export function attachPicture(canvas, readouts, playing, say) {
     recorder.start();
     recordButton.textContent = 'Stop recording';
     recordButton.setAttribute('aria-pressed', 'true');
-    say('Recording: press Play; the video is saved when Play ends.');
+    say(midway ? 'Recording the rest of what plays; the video is saved when Play ends.'
+      : withPlay ? 'Recording: press Play; the video is saved when Play ends (or press Stop recording).'
+        : 'Recording: drag or change the picture; press Stop recording to save the video.');
   });
   let wasPlaying = false;
 

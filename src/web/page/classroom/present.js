@@ -1,6 +1,7 @@
 // The picture on any screen: the canvas's drawing buffer follows the screen's
 // pixel ratio (measured again on zoom or a move to another screen), the canvas
-// takes the width of a narrow screen, and Full screen shows the picture square
+// takes the width of a narrow screen and grows in a large window (square, as
+// tall as the window allows beside the panel), and Full screen shows the picture square
 // and as large as the screen allows, with the panel beside it (below it on a
 // portrait screen), refitted on rotation and resize. The whole panel is scaled
 // with the picture, as far as what is in use then fits beside it: the
@@ -14,7 +15,8 @@ const START_SIDE = 512; // CSS pixels, the desktop's window
 const MAX_RATIO = 3;
 const EDGE = 12; // CSS pixels around the presented layout, as page.css
 const GAP = 16; // between the picture and the panel, as page.css
-const PANEL_BESIDE = 340; // the panel's width beside the picture
+const PANEL_BESIDE = 340; // the panel's width beside the picture, presenting
+const PANEL_WIDEST = 360; // the panel's widest on the page, as page.css
 const PORTRAIT_PICTURE_SHARE = 0.6; // of the height on a portrait screen; the panel below
 const FOLDED_WHEN_PRESENTING = ['frames', 'legend', 'help'];
 
@@ -55,7 +57,10 @@ export function attachPresentation(module, canvas, layout, button, fold) {
     } else {
       delete layout.dataset.orientation;
       layout.style.removeProperty('--panel-zoom');
-      side = Math.min(START_SIDE, layout.clientWidth);
+      // beside the panel where there is room for the desktop's window, as tall as the window lets it be
+      const beside = layout.clientWidth - PANEL_WIDEST - GAP;
+      const below = window.innerHeight - (layout.getBoundingClientRect().top + window.scrollY) - EDGE;
+      side = beside >= START_SIDE ? Math.max(START_SIDE, Math.min(beside, below)) : Math.min(START_SIDE, layout.clientWidth);
     }
     side = Math.floor(side);
     if (side > 0 && (side !== canvas.clientWidth || side !== canvas.clientHeight)) module._webResize(side, side);

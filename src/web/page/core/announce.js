@@ -1,6 +1,7 @@
 // What a screen reader says: the readouts as one labelled sentence, put into a
 // polite live region once a change settles (a drag ends, or nothing has
-// changed for a short pause), never frame by frame and never during a drag.
+// changed for a short pause), never frame by frame and never during a drag;
+// at once when a lesson's step holds numbers back, so none lingers there.
 
 const SETTLE_MS = 800;
 const AFTER_GESTURE_MS = 100; // the frame of the last move comes first
@@ -31,6 +32,11 @@ export function attachAnnouncer(region) {
       if (settling || holding) return;
       clearTimeout(timer);
       timer = setTimeout(speak, SETTLE_MS);
+    },
+    // the sentence now, in the region at once
+    now(sentence) {
+      pending = sentence;
+      speak();
     },
     // a drag began: nothing is said until it ends
     hold() {

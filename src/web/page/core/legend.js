@@ -5,6 +5,7 @@
 // The colours and their names come from the program's palette.
 
 const PALETTES = ['desktop', 'high-contrast', 'dark'];
+const PRINTED_INSTEAD_OF_DARK = ['dark', 'high-contrast'];
 // lit faces: the material's olive yellow under the light; no palette changes it
 const LIT = { name: 'olive yellow, shaded', rgb: [179, 179, 0] };
 
@@ -99,14 +100,29 @@ export function attachLegend(module, links, title) {
       .join('; ')}.${HOW_TO[demo] ? ` ${HOW_TO[demo]}` : ''}`;
   };
 
-  const usePalette = (name) => {
+  // the picture, the page and the legend in a palette (the picker and the link keep the chosen one)
+  const showPalette = (name) => {
     const index = Math.max(0, PALETTES.indexOf(name));
-    picker.value = PALETTES[index];
     document.body.dataset.palette = PALETTES[index];
     module._webSetPalette(index);
     if (shownDemo !== null) show(shownDemo, shownExtras);
   };
+  const usePalette = (name) => {
+    picker.value = PALETTES[Math.max(0, PALETTES.indexOf(name))];
+    showPalette(picker.value);
+  };
   picker.addEventListener('change', () => usePalette(picker.value));
+  // paper is white: a dark screen prints in high contrast, picture and legend alike
+  window.addEventListener('beforeprint', () => {
+    if (picker.value !== PRINTED_INSTEAD_OF_DARK[0]) return;
+    showPalette(PRINTED_INSTEAD_OF_DARK[1]);
+    module._webRedraw();
+  });
+  window.addEventListener('afterprint', () => {
+    if (document.body.dataset.palette === picker.value) return;
+    showPalette(picker.value);
+    module._webRedraw();
+  });
 
   links.add({
     keys: ['colours'],

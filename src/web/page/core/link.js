@@ -18,9 +18,10 @@ export const stateOnly = (link) => link.split('&').filter((part) => part && !LES
 // A number written plainly, NaN for anything else ('', 'NaN', '0x10', '1,5').
 export const parseNumber = (text) => (NUMBER.test(text) ? Number(text) : NaN);
 
-// A coordinate for a link: twelve significant digits, trailing zeros dropped
-// (a tap's 1.2999999999999998 is written 1.3)
-export const linkNumber = (x) => String(Number(x.toPrecision(12)));
+// A coordinate for a link: to 1e-12 and twelve significant digits, trailing
+// zeros dropped (a tap's 1.2999999999999998 is written 1.3, and 5.6e-17 left
+// by a boost and its inverse is written 0)
+export const linkNumber = (x) => String(Number(Number(x.toFixed(12)).toPrecision(12)) || 0);
 
 // feature: { keys: [...], apply(values, ignore, given), write(q), check(key, value), reset() }:
 // values maps each of its keys in the link to the texts given, in order;

@@ -1,9 +1,11 @@
 // The teaching panel: readouts computed by the program after every frame, the
-// demonstration picker, Reset, an exact velocity (slider and number, for
-// demonstrations 1-3), and the link parts demo= and v= (rapidity= where v is
-// too close to c to hold the Lorentz factor; boosts= adds boosts in F4-F9, as
-// drags would, for lessons). The readouts are spoken, as one labelled
-// sentence, once a change settles.
+// demonstration picker, Reset, an exact velocity (slider and number; in the 3D
+// scenes of F4-F9 a speed and its direction, from rest), and the link parts
+// demo= and v= (rapidity= where v is too close to c to hold the Lorentz
+// factor); in F4-F9 heading= and turn= too, which with v give any boost the
+// drags leave (a pure boost times a turn), and boosts= adds boosts as drags
+// would, for lessons. The readouts are spoken, as one labelled sentence, once
+// a change settles. Readouts past what a panel shows are written as powers of ten.
 import { parseNumber } from './link.js';
 
 const DEMO_COUNT = 12;
@@ -11,11 +13,19 @@ const FIRST_DEFAULT_OBJECT = 10; // demonstrations from here on show the lit ico
 const MAX_VELOCITY = 0.99; // the controls' range, in units of c
 const MOST_DECIMALS = 15;
 const KEY_R = 114;
+const LARGEST_PLAIN = 1e6; // from here on a readout is written m.mm × 10ⁿ
+const SUPERSCRIPTS = { '-': '⁻', 0: '⁰', 1: '¹', 2: '²', 3: '³', 4: '⁴', 5: '⁵', 6: '⁶', 7: '⁷', 8: '⁸', 9: '⁹' };
+const FIRST_3D = 4; // demonstrations 4-9 boost in the plane
+const LAST_3D = 9;
 
 // x with `decimals` decimals, and no minus sign on a zero; nearOne: more decimals
 // where a value below 1 would show as 1 (a velocity close to c is never c)
 export function formatNumber(x, decimals = 4, nearOne = true) {
   if (!Number.isFinite(x)) return '';
+  if (Math.abs(x) >= LARGEST_PLAIN) {
+    const [mantissa, power] = x.toExponential(2).split('e');
+    return `${mantissa} × 10${[...String(Number(power))].map((c) => SUPERSCRIPTS[c]).join('')}`;
+  }
   let d = decimals;
   while (nearOne && d < MOST_DECIMALS && Math.abs(x) < 1 && Math.abs(Number(x.toFixed(d))) === 1) ++d;
   const text = x.toFixed(d);
@@ -27,9 +37,26 @@ const COUNTS = new Set(['signalsReceivedByTraveller', 'reunionHomeSent', 'reunio
   'reunionTravellerReceived']);
 export const decimalsOf = (name) => (COUNTS.has(name) ? 0 : 4);
 
-// Readouts a lesson asks the student to predict: shown as '?' until Check,
-// with every sentence and control that would give them away.
-export const withheld = new Set();
+// Readouts a lesson's step holds back until Check: all but those it shows,
+// shown as '?', with every sentence and control that would give them away.
+export const withheld = {
+  all: false,
+  shown: new Set(),
+  version: 0, // changes with what is held back
+  has(name) {
+    return this.all && !this.shown.has(name);
+  },
+  allBut(names) {
+    this.all = true;
+    this.shown = new Set(names);
+    this.version += 1;
+  },
+  clear() {
+    this.all = false;
+    this.shown = new Set();
+    this.version += 1;
+  },
+};
 export const WITHHELD_TEXT = '?';
 export const anyWithheld = (...names) => names.some((name) => withheld.has(name));
 
@@ -54,10 +81,15 @@ export function readQuantities(module) {
   return Object.fromEntries(module.readoutNames.map((name, i) => [name, values[i]]));
 }
 
+// announce(sentence, atOnce): the readouts said; at once when what is held back changed
 export function attachPanel(module, links, announce) {
   const picker = document.getElementById('demo-select');
   const velocityInputs = [...document.querySelectorAll('input[data-control="velocity"]')];
+  const headingInputs = [...document.querySelectorAll('input[data-control="heading"]')];
   const velocityRow = document.getElementById('velocity-row');
+  const headingRow = document.getElementById('heading-row');
+  const demoNow = () => Number(picker.value);
+  const in3D = (demo) => demo >= FIRST_3D && demo <= LAST_3D;
   const rows = [...document.querySelectorAll('#readouts [data-quantity]')];
 
   for (let n = 1; n <= DEMO_COUNT; ++n) {
@@ -67,12 +99,20 @@ export function attachPanel(module, links, announce) {
   picker.addEventListener('change', () => module._webSpecial(Number(picker.value), 0));
   document.getElementById('reset-button').addEventListener('click', () => module._webKeyboard(KEY_R, 0));
 
-  const setVelocity = (value) => {
-    const v = Math.max(-MAX_VELOCITY, Math.min(MAX_VELOCITY, Number(value)));
-    if (Number.isFinite(v)) module._webSetVelocity(v);
+  // typed or slid: the boost from rest, in the 3D scenes along the direction shown
+  const valueOf = (input) => parseNumber(input.value.trim().replace(/^\u2212/, '-'));
+  const typedIn = (inputs) => valueOf(inputs.find((i) => i.type === 'number') || inputs[0]);
+  const setMotion = (v, heading) => {
+    const speed = Math.max(-MAX_VELOCITY, Math.min(MAX_VELOCITY, v));
+    if (!Number.isFinite(speed)) return;
+    if (in3D(demoNow())) module._webSetBoostParts(speed, NaN, Number.isFinite(heading) ? heading : 0, 0);
+    else module._webSetVelocity(speed);
   };
   for (const input of velocityInputs) {
-    input.addEventListener(input.type === 'range' ? 'input' : 'change', () => setVelocity(input.value));
+    input.addEventListener(input.type === 'range' ? 'input' : 'change', () => setMotion(valueOf(input), typedIn(headingInputs)));
+  }
+  for (const input of headingInputs) {
+    input.addEventListener(input.type === 'range' ? 'input' : 'change', () => setMotion(typedIn(velocityInputs), valueOf(input)));
   }
 
   const boostsOf = (text) => text.split(';').map((b) => b.split(',').map(parseNumber));
@@ -83,9 +123,12 @@ export function attachPanel(module, links, announce) {
     rapidity: (text) => (Math.abs(parseNumber(text)) <= 50 ? '' : 'a rapidity is a number from -50 to 50'),
     boosts: (text) => (boostsOf(text).every((b) => b.length === 2 && b.every(Number.isFinite) && Math.hypot(...b) < 1)
       ? '' : "boosts are velocities vx,vy;vx,vy each slower than light"),
+    heading: (text) => (Math.abs(parseNumber(text)) <= 360 ? '' : 'a heading is degrees from -360 to 360'),
+    turn: (text) => (Math.abs(parseNumber(text)) <= 180 ? '' : 'a turn is degrees from -180 to 180'),
   };
+  const last = (values, key) => values.get(key)?.at(-1);
   links.add({
-    keys: ['demo', 'v', 'rapidity', 'boosts'],
+    keys: ['demo', 'v', 'rapidity', 'boosts', 'heading', 'turn'],
     check: (key, text) => checks[key](text),
     reset: () => module._webKeyboard(KEY_R, 0),
     apply(values, ignore) {
@@ -93,10 +136,26 @@ export function attachPanel(module, links, announce) {
         if (checks.demo(text)) ignore('demo', text, checks.demo(text));
         else module._webSpecial(parseNumber(text), 0);
       }
-      for (const [key, setter] of [['v', '_webSetVelocity'], ['rapidity', '_webSetRapidity']]) {
-        for (const text of values.get(key) || []) {
-          if (checks[key](text)) ignore(key, text, checks[key](text));
-          else if (!module[setter](parseNumber(text))) ignore(key, text, `${checks[key]('x')}, set in demonstrations 1 to 3`);
+      // the last of each given, or null where it is refused (and said so)
+      const good = (key) => {
+        const text = last(values, key);
+        if (text === undefined) return undefined;
+        if (!checks[key](text)) return parseNumber(text);
+        ignore(key, text, checks[key](text));
+        return null;
+      };
+      const [v, rapidity, heading, turn] = ['v', 'rapidity', 'heading', 'turn'].map(good);
+      if (in3D(readQuantities(module).demo)) {
+        // v (or rapidity) towards heading, times turn: the boost from rest
+        if (v != null || rapidity != null) module._webSetBoostParts(v ?? NaN, rapidity ?? 0, heading ?? 0, turn ?? 0);
+        else if (turn != null) module._webSetBoostParts(0, 0, 0, turn);
+        if (heading != null && v == null && rapidity == null) ignore('heading', last(values, 'heading'), 'a heading goes with v= or rapidity=');
+      } else {
+        for (const [key, value, setter] of [['v', v, '_webSetVelocity'], ['rapidity', rapidity, '_webSetRapidity']]) {
+          if (value != null && !module[setter](value)) ignore(key, last(values, key), `${checks[key]('x')}, set in demonstrations 1 to 9`);
+        }
+        for (const key of ['heading', 'turn']) {
+          if (values.has(key)) ignore(key, last(values, key), `${key} is set in demonstrations 4 to 9`);
         }
       }
       for (const text of values.get('boosts') || []) {
@@ -112,9 +171,10 @@ export function attachPanel(module, links, announce) {
 
   // After every frame: the readouts and the controls follow the state.
   const unchanged = unchangedSince();
+  let heldVersion = withheld.version;
   return function refresh() {
     const q = readQuantities(module);
-    if (unchanged([...Object.values(q), ...withheld])) return q;
+    if (unchanged([...Object.values(q), withheld.version])) return q;
     const spoken = [];
     for (const element of rows) {
       const value = q[element.dataset.quantity];
@@ -125,15 +185,21 @@ export function attachPanel(module, links, announce) {
       if (element.textContent !== text) element.textContent = text;
       if (shown && !hidden) spoken.push(element.dataset.say.replace('{}', formatNumber(value, 2)));
     }
-    announce(spoken.join(', '));
+    announce(spoken.join(', '), heldVersion !== withheld.version);
+    heldVersion = withheld.version;
     if (picker.value !== String(q.demo)) picker.value = String(q.demo);
-    const hasVelocityControl = q.demo >= 1 && q.demo <= 3;
-    // elsewhere the field shows the speed of the boosts, or nothing where there is none
-    if (velocityRow.hidden === Number.isFinite(q.velocity)) velocityRow.hidden = !Number.isFinite(q.velocity);
-    for (const input of velocityInputs) {
-      if (input.disabled === hasVelocityControl) input.disabled = !hasVelocityControl;
-      const value = Number.isFinite(q.velocity) ? formatNumber(q.velocity, 2) : '';
-      if (document.activeElement !== input && input.value !== value) input.value = value;
+    // the velocity (and in F4-F9 its direction), typed or slid; blank while a lesson holds it back
+    const moving = Number.isFinite(q.velocity);
+    if (velocityRow.hidden === moving) velocityRow.hidden = !moving;
+    const scene = in3D(q.demo);
+    if (headingRow.hidden === scene) headingRow.hidden = !scene;
+    for (const [inputs, name] of [[velocityInputs, 'velocity'], [headingInputs, 'heading']]) {
+      const held = withheld.has(name);
+      for (const input of inputs) {
+        if (input.disabled !== held) input.disabled = held;
+        const value = held || !Number.isFinite(q[name]) ? '' : formatNumber(q[name], name === 'heading' ? 1 : 2);
+        if (document.activeElement !== input && input.value !== value) input.value = value;
+      }
     }
     return q;
   };

@@ -13,12 +13,13 @@ import { formatNumber, unchangedSince } from '../core/panel.js';
 import { attachPair } from './pair.js';
 
 const MAX_EVENTS = 26;
+const REACH = 100; // own-frame coordinates, as the program keeps them
 const OVERLAYS = [['axes', 'show-axes'], ['simultaneity', 'show-simultaneity'], ['cones', 'show-light-cones']];
 const TABLE_DECIMALS = 3;
 const EVENT_QUANTITIES = ['x', 't', 'xOwn', 'tOwn', 'interval'];
 const ALPHABET = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
 
-export function attachEvents(module, links) {
+export function attachEvents(module, links, readouts) {
   const section = document.getElementById('frames');
   const boxes = OVERLAYS.map(([name, control]) => [name, document.querySelector(`input[data-control="${control}"]`)]);
   const labels = document.querySelector('input[data-control="labels"]');
@@ -42,7 +43,8 @@ export function attachEvents(module, links) {
   setLabels();
 
   const refused = () => (module._webEventCount() >= MAX_EVENTS ? `${MAX_EVENTS} events at most: remove one first.`
-    : 'Events are placed in demonstrations 1 to 3.');
+    : readouts().demo > 3 ? 'Events are placed in demonstrations 1 to 3.'
+      : `Events lie within ${REACH} of the origin, in x′ and t′ of the own frame.`);
   const add = () => {
     const [x, t] = typed.map((input) => parseNumber(input.value.trim()));
     const own = frame.value === 'own';
@@ -139,6 +141,7 @@ export function attachEvents(module, links) {
     ev(text) {
       const events = eventsOf(text);
       if (!events.every((e) => e.length === 2 && e.every(Number.isFinite))) return "events are x',t' pairs of numbers, ; between them";
+      if (!events.every((e) => e.every((c) => Math.abs(c) <= REACH))) return `events lie within ${REACH} of the origin, in x' and t'`;
       return events.length > MAX_EVENTS ? `${MAX_EVENTS} events at most` : '';
     },
   };
@@ -156,8 +159,10 @@ export function attachEvents(module, links) {
     apply(values, ignore) {
       for (const text of values.get('ev') || []) {
         const events = eventsOf(text);
-        const good = events.filter((e) => e.length === 2 && e.every(Number.isFinite));
-        if (good.length < events.length) ignore('ev', text, `${events.length - good.length} of the events are not two numbers x',t'`);
+        const good = events.filter((e) => e.length === 2 && e.every((c) => Math.abs(c) <= REACH));
+        if (good.length < events.length) {
+          ignore('ev', text, `${events.length - good.length} of the events are not two numbers x',t' within ${REACH} of the origin`);
+        }
         if (good.length > MAX_EVENTS) ignore('ev', text, `more than ${MAX_EVENTS} events: the first ${MAX_EVENTS} are kept`);
         module._webClearEvents();
         const added = good.slice(0, MAX_EVENTS).filter(([x, t]) => module._webAddEventOwn(x, t)).length;

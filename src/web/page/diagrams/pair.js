@@ -62,7 +62,7 @@ export function attachPair(module) {
     const [i, j] = selects.map((s) => Number(s.value));
     const [first, second] = [letters[i], letters[j]];
     const names = values.map((element) => element.dataset.quantity);
-    if (unchanged([i, j, ...letters, ...names.map((name) => q[name]), ...withheld, ...(own[i] || []), ...(own[j] || [])])) return;
+    if (unchanged([i, j, ...letters, ...names.map((name) => q[name]), withheld.version, ...(own[i] || []), ...(own[j] || [])])) return;
     const same = i !== j && own[i] && own[j] && own[i][0] === own[j][0] && own[i][1] === own[j][1];
     const orderText = (order) => (order === 0 ? 'both at once' : order < 0 ? first : second);
     const texts = {
@@ -84,7 +84,8 @@ export function attachPair(module) {
     if (apply.disabled !== givesAway) apply.disabled = givesAway;
     setText(apply, Number.isFinite(q.pairSimultaneousAt) ? `Boost until ${first} and ${second} are simultaneous`
       : `Boost until ${first} and ${second} are at one place`);
-    setText(note, !hasPair ? `${first} is chosen twice: choose two different events.`
+    // the kind in words gives away the interval's sign: it waits with the kind
+    setText(note, withheld.has('pairKind') && hasPair ? '' : !hasPair ? `${first} is chosen twice: choose two different events.`
       : same ? `${first} and ${second} are the same event: no time and no distance between them in any frame.`
         : q.pairKind < 0
           ? `Spacelike: which of ${first} and ${second} comes first depends on the frame; no signal can go from one to the other.`

@@ -155,7 +155,8 @@ export function attachTwins(module, links, readouts) {
     for (const input of tauInputs) {
       const max = canPlay ? q.tripProperTime.toFixed(4) : '0';
       if (input.max !== max) input.max = max;
-      const value = Number.isFinite(q.travellerTime) ? q.travellerTime.toFixed(input.type === 'range' ? 4 : 3) : '0';
+      const value = withheld.has('travellerTime') ? '' // held back by a lesson's step
+        : Number.isFinite(q.travellerTime) ? q.travellerTime.toFixed(input.type === 'range' ? 4 : 3) : '0';
       if (document.activeElement !== input && input.value !== value) input.value = value;
     }
     const riding = Number.isFinite(q.rideVelocity);

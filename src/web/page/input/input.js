@@ -105,15 +105,23 @@ export function attachInput(canvas, program, options = {}) {
   const motion = (x, y) => (leftGesture?.place ? options.placeMove?.(x, y) : program.motion(x, y));
 
   // The left button presses the buttons of the chosen gesture, and lets them go.
+  // (a place gesture holds no button: it is a gesture of its own, one undo step)
   const pressLeft = (x, y, modifiers) => {
     leftGesture = LEFT_DRAG_GESTURES[leftDragMode()] || LEFT_DRAG_GESTURES.boost;
-    if (leftGesture.place) options.placePress?.(x, y);
+    if (leftGesture.place) {
+      options.gestureStarted?.();
+      options.placePress?.(x, y);
+    }
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
     for (const button of leftGesture.buttons) ledger.press(button, x, y, held);
   };
+  const releasePlace = () => {
+    options.placeRelease?.();
+    options.gestureEnded?.();
+  };
   const releaseLeft = (x, y, modifiers) => {
     if (!leftGesture) return;
-    if (leftGesture.place) options.placeRelease?.();
+    if (leftGesture.place) releasePlace();
     const held = modifiers | (leftGesture.shift ? SHIFT : 0);
     for (const button of [...leftGesture.buttons].reverse()) ledger.release(button, x, y, held);
     leftGesture = null;
@@ -121,7 +129,7 @@ export function attachInput(canvas, program, options = {}) {
 
   // Whatever drives the program lets go; fingers still down rest until lifted.
   const releaseEverything = () => {
-    if (leftGesture?.place) options.placeRelease?.();
+    if (leftGesture?.place) releasePlace();
     ledger.releaseAll();
     leftGesture = null;
     owner = null;

@@ -35,6 +35,7 @@ export const READOUT_GROUPS = [
     pairProperTime: 'the proper time of a clock going straight from one to the other' } },
   { where: 'F4 to F9 (after boosts)', link: 'demo=4&boosts=0.6,0', names: {
     velocityX: 'the x part of the velocity, in c', velocityY: 'the y part', velocity: 'the speed', gamma: 'the Lorentz factor',
+    heading: 'the direction of motion, degrees counter-clockwise from x',
     wignerAngle: 'the Thomas–Wigner rotation in degrees, counter-clockwise positive' } },
   { where: 'F5 and F6, the light cones', link: 'demo=5&boosts=0.6,0', names: {
     halfAngle: 'half the light within this angle of the motion (degrees)', rayAngle: 'the probe ray as drawn (degrees from the motion)',

@@ -6,17 +6,23 @@ import { parseNumber } from '../core/link.js';
 
 export const MAX_BYTES = 64 * 1024;
 const RIGHT_WITHIN = 0.01; // of the answer: a prediction this close is right
-const RIGHT_NEAR_ZERO = 0.005; // absolute, for answers close to 0
+const RIGHT_NEAR_ZERO = 0.0005; // absolute, for answers close to 0
 // readouts the panel shows as words, which no number typed can predict
 const WORD_READOUTS = new Set(['demo', 'pairKind', 'pairFirstDiagram', 'pairFirstOwn']);
-const STEP_KEYS = ['state', 'ask', 'answer', 'explain', 'tolerance'];
+const STEP_KEYS = ['state', 'show', 'ask', 'answer', 'explain', 'tolerance'];
+// readouts that are never negative: a prediction of the right size can have no "wrong sign"
+const NEVER_NEGATIVE = new Set(['gamma', 'coordinateTime', 'length', 'properTimeHome', 'properTimeTraveller',
+  'pairProperTime', 'travellerTime', 'tripProperTime', 'homeTimeSimultaneous', 'homeTimeSeen', 'dopplerOut',
+  'dopplerBack', 'signalsReceivedByTraveller', 'reunionHomeSent', 'reunionHomeReceived', 'reunionTravellerSent',
+  'reunionTravellerReceived', 'halfAngle', 'rayAngle', 'rayDoppler', 'thomasAngle', 'polygonAngle', 'orbitShare']);
 
 export const FORMAT = `# Title of the lesson
 Prose before the first step: what the class looks at.
 
 ## Title of a step
 state: demo=1&v=0.6
-Prose of the step, shown before the question. {gamma} shows a readout as the panel does.
+show: velocity
+Prose of the step, shown before the question. {velocity} shows a readout as the panel does.
 ask: What is the Lorentz factor γ at v = 0.6? (Say what a sign means, when the answer has one.)
 answer: gamma
 tolerance: 1%
@@ -62,8 +68,8 @@ export function parseLesson(text, known, stateProblems) {
       if (!/^# \S/.test(line)) return wrong(n, "a lesson begins with its title, as '# Title'");
       lesson.title = line.slice(2).trim();
     } else if (/^## /.test(line)) {
-      step = { title: line.slice(3).trim(), line: n, prose: [], names: [], state: null, ask: null, answer: null,
-        explain: null, tolerance: null };
+      step = { title: line.slice(3).trim(), line: n, prose: [], names: [], state: null, show: null, ask: null,
+        answer: null, explain: null, tolerance: null };
       if (!step.title) return wrong(n, 'a step needs a title');
       lesson.steps.push(step);
     } else if (/^#/.test(line)) {
@@ -75,6 +81,11 @@ export function parseLesson(text, known, stateProblems) {
       if (key === 'answer') {
         if (!known.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} names no readout`);
         if (WORD_READOUTS.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} is shown in words, not predicted as a number`);
+      }
+      if (key === 'show') {
+        step.show.names = step.show.text.split(/[\s,]+/).filter(Boolean);
+        const unknownName = step.show.names.find((name) => !known.has(name));
+        if (unknownName !== undefined) return wrong(n, `show: ${unknownName} names no readout`);
       }
       if (key === 'state') {
         const problems = stateProblems(step.state.text);
@@ -95,6 +106,8 @@ export function parseLesson(text, known, stateProblems) {
       return wrong((s.ask || s.answer).line, s.ask ? 'ask: needs an answer: naming a readout' : 'answer: needs an ask: with the question');
     }
     if (s.tolerance && !s.answer) return wrong(s.tolerance.line, 'tolerance: belongs to a step with ask: and answer:');
+    if (s.show && !s.answer) return wrong(s.show.line, 'show: belongs to a step with ask: and answer:');
+    if (s.show?.names.includes(s.answer?.text)) return wrong(s.show.line, `show: names the answer, ${s.answer.text}`);
     for (const target of [s.prose, lesson.intro]) if (target.at(-1) === '') target.pop();
   }
   return { lesson };
@@ -111,6 +124,7 @@ export function checkMeaning(lesson, trial) {
     const { q, unused } = trial(state);
     if (step.state && unused.length) return `Line ${step.state.line}: state: ${unused[0]}`;
     const names = [...(index === 0 ? lesson.introNames : []), ...step.names,
+      ...(step.show ? step.show.names.map((name) => ({ name, line: step.show.line })) : []),
       ...(step.answer ? [{ name: step.answer.text, line: step.answer.line }] : [])];
     const missing = names.find(({ name }) => !Number.isFinite(q[name]));
     if (missing) {
@@ -121,12 +135,22 @@ export function checkMeaning(lesson, trial) {
   return '';
 }
 
-// 'right', 'sign' (the size right, the sign wrong) or 'wrong'
-export function judge(guess, truth, tolerance) {
+// The readouts a question's step shows before Check: those on its show: line
+// and those its prose and question name ({name}), the answer never.
+export function shownBeforeCheck(step, introNames = []) {
+  const names = [...(step.show?.names ?? []), ...[...introNames, ...step.names]
+    .filter(({ line }) => line < (step.explain?.line ?? Infinity)).map(({ name }) => name)];
+  return names.filter((name) => name !== step.answer?.text);
+}
+
+// 'right', 'sign' (the size right, the sign wrong; never for a readout that has
+// no sign) or 'wrong'
+export function judge(guess, truth, tolerance, name = '') {
   const allowed = tolerance?.absolute
     ?? Math.max((tolerance?.relative ?? RIGHT_WITHIN) * Math.abs(truth), RIGHT_NEAR_ZERO);
   if (Math.abs(guess - truth) <= allowed) return 'right';
-  return Math.sign(guess) === -Math.sign(truth) && Math.abs(-guess - truth) <= allowed ? 'sign' : 'wrong';
+  const signed = !NEVER_NEGATIVE.has(name);
+  return signed && Math.sign(guess) === -Math.sign(truth) && Math.abs(-guess - truth) <= allowed ? 'sign' : 'wrong';
 }
 
 // Text to bytes and back, for links: deflate, then base64 for URLs.

@@ -8,7 +8,7 @@
 // picture and Close.
 import { parseNumber, stateOnly } from '../core/link.js';
 import { formatNumber, decimalsOf, withheld, WITHHELD_TEXT } from '../core/panel.js';
-import { MAX_BYTES, parseLesson, checkMeaning, judge, squeeze, unsqueeze } from './lessonText.js';
+import { MAX_BYTES, parseLesson, checkMeaning, judge, squeeze, unsqueeze, shownBeforeCheck } from './lessonText.js';
 
 // builtIn: { id: text }; readouts(): the program's readouts by name
 export function attachLessons(module, links, readouts, builtIn) {
@@ -96,8 +96,10 @@ export function attachLessons(module, links, readouts, builtIn) {
     verdict.textContent = '';
     delete verdict.dataset.correct;
     const step = lesson.steps[at];
-    withheld.clear();
-    if (step.answer) withheld.add(step.answer.text);
+    // before Check a question's step shows only what it names (show:, and {name} in
+    // its prose and question): no number the answer follows from
+    if (step.answer) withheld.allBut(shownBeforeCheck(step, at === 0 ? lesson.introNames : []));
+    else withheld.clear();
     if (step.state) links.open(step.state.text, { fresh: true });
     stepQ = readouts();
     stepLink = stateLink();
@@ -170,11 +172,11 @@ export function attachLessons(module, links, readouts, builtIn) {
     const moved = stateLink() !== stepLink;
     if (moved) links.open(stepLink, { fresh: true });
     checked = true;
-    withheld.delete(name);
+    withheld.clear(); // Check shows them all
     const reads = shown(name, stepQ);
     answer.dataset.answerOf = name;
     answer.textContent = reads;
-    const result = judge(guess, truth, step.tolerance?.value);
+    const result = judge(guess, truth, step.tolerance?.value, name);
     verdict.dataset.correct = String(result === 'right');
     const off = Math.abs(guess - truth);
     const relative = truth !== 0 ? ` (${Math.round((100 * off) / Math.abs(truth))}% ${guess > truth ? 'high' : 'low'})` : '';
