@@ -44,15 +44,16 @@ target_link_options(lorentz-demo PRIVATE
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/webgl.js)
 
 set(pageParts ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.html ${pageDir}/page.css ${pageDir}/page.js
-  ${pageDir}/core/link.js ${pageDir}/core/announce.js ${pageDir}/core/panel.js ${pageDir}/core/legend.js
+  ${pageDir}/core/i18n.js ${pageDir}/core/link.js ${pageDir}/core/announce.js ${pageDir}/core/panel.js ${pageDir}/core/legend.js
   ${pageDir}/core/player.js ${pageDir}/core/history.js
   ${pageDir}/input/input.js ${pageDir}/input/keys.js
   ${pageDir}/diagrams/pair.js ${pageDir}/diagrams/events.js ${pageDir}/diagrams/twins.js
   ${pageDir}/scenes/scenes.js
   ${pageDir}/lessons/lessonText.js ${pageDir}/lessons/lessons.js ${pageDir}/lessons/lessonHelp.js
   ${pageDir}/classroom/picture.js ${pageDir}/classroom/fold.js ${pageDir}/classroom/present.js ${pageDir}/classroom/share.js)
-file(GLOB builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
+file(GLOB_RECURSE builtInLessons CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/lessons/*.txt)
+file(GLOB languageFiles CONFIGURE_DEPENDS ${pageDir}/i18n/*.json)
 add_custom_command(OUTPUT lorentz-demo.html
   COMMAND node ${pageDir}/assemble.mjs $<TARGET_FILE:lorentz-demo> lorentz-demo.html
-  DEPENDS lorentz-demo ${pageDir}/assemble.mjs ${pageParts} ${builtInLessons} VERBATIM)
+  DEPENDS lorentz-demo ${pageDir}/assemble.mjs ${pageParts} ${builtInLessons} ${languageFiles} VERBATIM)
 add_custom_target(web-page ALL DEPENDS lorentz-demo.html)

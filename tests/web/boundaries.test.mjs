@@ -34,7 +34,7 @@ describe('boundaries', { concurrency: true }, () => {
     const { page } = await openPage(t, '#demo=1');
     await drag(page, [1], 256, 256, 296, 256, 10);
     await linkOf(page);
-    await page.click('button[data-control="undo"]');
+    await page.$eval('button[data-control="undo"]', (b) => b.click());
     await settle(page);
     assert.equal(await page.$eval('button[data-control="redo"]', (b) => b.disabled), false);
     await drag(page, [1], 256, 256, 226, 256, 10);

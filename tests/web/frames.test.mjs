@@ -26,7 +26,7 @@ async function typeEvent(page, x, t) {
   await settle(page);
 }
 
-const setVelocity = (page, v) => typeNumber(page, 'input[data-control="velocity"][type="number"]', v);
+const setVelocity = (page, v) => typeNumber(page, 'input[data-control="velocity"]:not([type="range"])', v);
 
 describe('two frames and events', { concurrency: true }, () => {
   test('typed events in both frames, and the pair velocities through the velocity control', async (t) => {

@@ -129,7 +129,7 @@ describe('lessons', { concurrency: true }, () => {
     assert.doesNotMatch(await outside(), /1\.6/);
     assert.ok(await page.$eval('#twins button[data-control="play"]', (e) => e.disabled), 'Play would reach the reunion');
     await predict(page, 1.6);
-    assert.match(await outside(), /traveller's about 1\.60/);
+    assert.match(await outside(), /traveller’s about 1\.60/);
 
     const { page: pair } = await openPage(t, '#lesson=simultaneity&step=2');
     const apply = 'button[data-control="pair-apply"]';
@@ -176,7 +176,7 @@ describe('lessons', { concurrency: true }, () => {
     assert.equal(await student.evaluate(() => window.hacked), undefined);
 
     const refused = [
-      [['# L', '## One', 'state: demo=1', 'ask: How long?', 'answer: length'], /^Line 5: length is not shown in this step's demonstration 1/],
+      [['# L', '## One', 'state: demo=1', 'ask: How long?', 'answer: length'], /^Line 5: length is not shown in this step’s demonstration 1/],
       [['# L', '## One', 'state: demo=1&ev=1,0.5', 'ask: How far apart?', 'answer: pairInterval'], /^Line 5: pairInterval .*two events/],
       [['# L', '## One', 'state: demo=1&tau=0.5'], /^Line 3: state: tau=0\.5: the trip is in demonstration 3/],
       [['# L', '## One', 'state: demo=2', 'The rod: {length}', '## Two', 'The clock: {coordinateTime}'], /^Line 6: coordinateTime/],

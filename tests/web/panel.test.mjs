@@ -59,7 +59,7 @@ describe('the teaching panel', { concurrency: true }, () => {
 
   test('v = 0.6 entered: gamma 1.25, the clock ends at (0.75, 1.25), dragging goes on from it', async (t) => {
     const { page } = await openPage(t);
-    const field = 'input[data-control="velocity"][type="number"]';
+    const field = 'input[data-control="velocity"]:not([type="range"])';
     await page.click(field, { clickCount: 3 });
     await page.type(field, '0.6');
     await page.keyboard.press('Enter');
@@ -119,10 +119,10 @@ describe('the teaching panel', { concurrency: true }, () => {
     assertNear(q.velocityX, 0, 'along y: no x part', 1e-12);
     assertNear(q.velocityY, 0.5, 'along y', 1e-12);
     assertNear(q.wignerAngle, 0, 'a boost from rest turns nothing', 1e-9);
-    await typeNumber(page, 'input[data-control="heading"][type="number"]', -180);
+    await typeNumber(page, 'input[data-control="heading"]:not([type="range"])', -180);
     q = await programReadouts(page);
     assertNear(q.velocityX, -0.5, 'turned to -x', 1e-12);
-    await typeNumber(page, 'input[data-control="velocity"][type="number"]', 0.6);
+    await typeNumber(page, 'input[data-control="velocity"]:not([type="range"])', 0.6);
     q = await programReadouts(page);
     assertNear(q.velocityX, -0.6, 'speed 0.6 towards 180 degrees', 1e-12);
     assertNear(q.gamma, 1.25, 'its Lorentz factor', 1e-12);

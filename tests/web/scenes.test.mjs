@@ -55,7 +55,7 @@ describe('the 3D scenes', { concurrency: true }, () => {
 
   test('the controls set the probe ray, the orbit speed and the sides, and the link keeps them', async (t) => {
     const { page } = await openPage(t, '#demo=5&boosts=0.6,0');
-    await typeNumber(page, '#scenes input[data-control="ray-angle"][type="number"]', 60);
+    await typeNumber(page, '#scenes input[data-control="ray-angle"]:not([type="range"])', 60);
     let q = await programReadouts(page);
     assertNear(q.rayDoppler, 1.25 * 1.3, 'Doppler of the 60-degree ray');
     assertNear(q.rayAngle, (Math.acos(1.1 / 1.3) * 180) / Math.PI, 'drawn angle of the 60-degree ray');
@@ -63,7 +63,7 @@ describe('the 3D scenes', { concurrency: true }, () => {
     assert.equal(await page.$eval('#scene-cones', (e) => e.hidden), false);
 
     await page.select('#demo-select', '7');
-    await typeNumber(page, '#scenes input[data-control="orbit-speed"][type="number"]', 0.8);
+    await typeNumber(page, '#scenes input[data-control="orbit-speed"]:not([type="range"])', 0.8);
     await typeNumber(page, '#scenes input[data-control="polygon-sides"]', 4);
     q = await programReadouts(page);
     assertNear(q.thomasAngle, 240, 'Thomas angle at 0.8');
@@ -87,11 +87,11 @@ describe('the 3D scenes', { concurrency: true }, () => {
 
   test('the observer\'s time: the control turns the square, Play sweeps the fly-by and moves the image', async (t) => {
     const { page } = await openPage(t, '#demo=8&boosts=0.6,0');
-    await typeNumber(page, '#scenes input[data-control="look-time"][type="number"]', 1.5);
+    await typeNumber(page, '#scenes input[data-control="look-time"]:not([type="range"])', 1.5);
     let q = await programReadouts(page);
     assertNear(q.imageTo, 111.5611, 'the trailing face in view');
     assert.match(await linkOf(page), /^#demo=8&v=0.6&look=1\.5$/);
-    await typeNumber(page, '#scenes input[data-control="look-time"][type="number"]', -3);
+    await typeNumber(page, '#scenes input[data-control="look-time"]:not([type="range"])', -3);
     const before = (await programReadouts(page)).imageFrom;
     await page.click('#scene-seen button[data-control="play"]');
     await page.waitForFunction(() => document.querySelector('#scene-seen button[data-control="play"]').textContent === 'Play',

@@ -124,7 +124,7 @@ describe('every state a link can carry', { concurrency: true }, () => {
     await drag(page, [1], 256, 256, 316, 236, 20);
     assert.ok((await programReadouts(page)).velocity > 0.3);
     await linkOf(page);
-    await page.click('button[data-control="undo"]');
+    await page.$eval('button[data-control="undo"]', (b) => b.click());
     await settle(page);
     const q = await programReadouts(page);
     assert.deepEqual([q.demo, q.velocity, q.wignerAngle], [5, 0, 0], 'F5 at rest again');
@@ -135,7 +135,7 @@ describe('every state a link can carry', { concurrency: true }, () => {
     await drag(events, [1], column(0.5), row(0.5), column(1.2), row(0.9), 20);
     await linkOf(events);
     assert.equal(await linkOf(events), '#demo=1&ev=1.2,0.9');
-    await events.click('button[data-control="undo"]');
+    await events.$eval('button[data-control="undo"]', (b) => b.click());
     await settle(events);
     assert.equal(await linkOf(events), '#demo=1&ev=0.5,0.5', 'the whole move undone at once');
     assert.equal(await events.$eval('button[data-control="undo"]', (b) => b.disabled), true);

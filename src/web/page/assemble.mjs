@@ -1,30 +1,58 @@
 // Assembles the one-file page: page.html with its help and the lesson format's
-// help (help.html, lessonHelp.html), the style, the compiled program
-// (its WebAssembly inlined by the build), the built-in lessons (data/lessons,
-// as the module builtInLessons.js) and the page's ES modules put inside. The
-// modules share one module script, in the order given: each but the last runs
-// in a scope of its own and hands on only what it exports; their relative
-// imports are dropped, as the names are then in scope.
+// help (help.html, lessonHelp.html), its texts filled in English from
+// i18n/en.json, the style, the compiled program (its WebAssembly inlined by
+// the build), the built-in lessons (data/lessons, as the module
+// builtInLessons.js), the other languages' messages and lessons
+// (i18n/<language>.json, data/lessons/<language>/, packed as
+// core/languagePacks.js) and the page's ES modules put inside. The modules
+// share one module script, in the order given: each but the last runs in a
+// scope of its own and hands on only what it exports; their relative imports
+// are dropped, as the names are then in scope.
 // Usage: node assemble.mjs lorentz-demo.js out.html
-import { readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { deflateRawSync } from 'node:zlib';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
   'thomas-precession', 'terrell-penrose'];
 // by folder: the page's plumbing (core), input, the 2D diagrams, the 3D scenes,
 // lessons and what a class does with a picture (classroom)
-const MODULES = ['lessons/builtInLessons.js', 'core/link.js', 'input/input.js', 'input/keys.js', 'core/announce.js',
+const MODULES = ['lessons/builtInLessons.js', 'core/languagePacks.js', 'core/i18n.js', 'core/link.js', 'input/input.js', 'input/keys.js', 'core/announce.js',
   'core/panel.js', 'core/legend.js', 'diagrams/pair.js', 'diagrams/events.js', 'core/player.js', 'diagrams/twins.js',
   'scenes/scenes.js', 'lessons/lessonText.js', 'lessons/lessons.js', 'classroom/picture.js', 'lessons/lessonHelp.js',
   'classroom/fold.js', 'classroom/present.js', 'core/history.js', 'classroom/share.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');
-const lessonText = (id) => readFileSync(join(here, '../../../data/lessons', `${id}.txt`), 'utf8');
+const lessonsFolder = join(here, '../../../data/lessons');
+const lessonText = (id, language = '') => readFileSync(join(lessonsFolder, language, `${id}.txt`), 'utf8');
+const ENGLISH = JSON.parse(read('i18n/en.json'));
+// each other language: its messages and its translated lessons, deflated and in base64
+const packOf = (language) => {
+  const lessons = Object.fromEntries(LESSONS.filter((id) => existsSync(join(lessonsFolder, language, `${id}.txt`)))
+    .map((id) => [id, lessonText(id, language)]));
+  const messages = JSON.parse(read(`i18n/${language}.json`));
+  return deflateRawSync(JSON.stringify({ messages, lessons }), { level: 9 }).toString('base64');
+};
+const languages = readdirSync(join(here, 'i18n')).filter((f) => f.endsWith('.json') && f !== 'en.json').map((f) => f.slice(0, -5));
 const generated = {
   'lessons/builtInLessons.js': `export const BUILT_IN_LESSONS = ${JSON.stringify(Object.fromEntries(LESSONS.map((id) => [id, lessonText(id)])), null, 1)};\n`,
+  'core/languagePacks.js': `export const ENGLISH = ${JSON.stringify(ENGLISH)};\n`
+    + `export const PACKS = ${JSON.stringify(Object.fromEntries(languages.map((l) => [l, packOf(l)])), null, 1)};\n`,
 };
+const escapeText = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+const escapeAttribute = (text) => escapeText(text).replace(/"/g, '&quot;');
+const english = (key) => {
+  if (!(key in ENGLISH)) throw new Error(`i18n/en.json has no ${key}`);
+  return ENGLISH[key];
+};
+// the page's own texts in English, as translateStatic (core/i18n.js) writes any language
+const inEnglish = (html) => html
+  .replace(/(<([a-z0-9]+)\b[^>]*\sdata-i18n="([^"]+)"[^>]*>)(<\/\2>)/g, (_, open, tag, key, close) => open + escapeText(english(key)) + close)
+  .replace(/(<([a-z0-9]+)\b[^>]*\sdata-i18n-html="([^"]+)"[^>]*>)(<\/\2>)/g, (_, open, tag, key, close) => open + english(key) + close)
+  .replace(/(<[a-z0-9]+\b[^>]*?\sdata-i18n-attr="([^"]+)")/g, (whole, open, spec) => open + spec.split(';')
+    .map((pair) => { const [attribute, key] = pair.split('='); return ` ${attribute}="${escapeAttribute(english(key))}"`; }).join(''));
 const scriptSafe = (text) => text.replace(/<\/script/gi, '<\\/script');
 
 function inlineModule(name, isLast) {
@@ -46,4 +74,6 @@ let page = read('page.html');
 for (const [marker, content] of Object.entries(parts)) {
   page = page.replace(marker, () => content);
 }
+// English in the markup before the scripts, so that the page reads before they run
+page = inEnglish(page.slice(0, page.indexOf('<script'))) + page.slice(page.indexOf('<script'));
 writeFileSync(outPath, page);

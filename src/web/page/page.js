@@ -20,6 +20,7 @@ import { attachFolds } from './classroom/fold.js';
 import { attachHistory } from './core/history.js';
 import { attachPicture } from './classroom/picture.js';
 import { attachShare } from './classroom/share.js';
+import { attachLanguages, setLanguage, preferredLanguage } from './core/i18n.js';
 
 const canvas = document.getElementById('canvas');
 const helpPanel = document.getElementById('help');
@@ -88,6 +89,7 @@ async function start() {
     }));
   }, (link) => history?.written(link));
   history = attachHistory(links, () => module._webPostRedisplay());
+  attachLanguages(links, () => module._webPostRedisplay());
   demo.link = () => links.flush();
   // the lesson first: its step's state is set, then the rest of a link on top
   const refreshLesson = attachLessons(module, links, demo.readouts, BUILT_IN_LESSONS);
@@ -155,6 +157,10 @@ async function start() {
   links.openStart();
   refresh();
 }
+
+// the page's language first, before any text is written: the link's, else the browser's
+const linkLanguage = /(?:^#|&)\s*lang\s*=\s*([^&]*)/i.exec(window.location.hash)?.[1];
+await setLanguage(linkLanguage ? decodeURIComponent(linkLanguage).trim() : preferredLanguage(), { byChoice: Boolean(linkLanguage) });
 
 // WebGL asked of the program's own canvas, with the attributes the program asks
 // for (webgl.js): a canvas has one context, so the program gets this very one

@@ -4,6 +4,8 @@
 // it when it plays already), or, with no Play, whatever moves until pressed again.
 // Controls: "Save picture", "Record" (then "Stop recording").
 
+import { t } from '../core/i18n.js';
+
 const RECORD_FRAMES_PER_SECOND = 30;
 const RECORD_TYPES = ['video/webm;codecs=vp9', 'video/webm;codecs=vp8', 'video/webm'];
 
@@ -28,7 +30,7 @@ export function attachPicture(canvas, readouts, playing, say) {
     const name = `${nameOf(readouts())}.png`;
     canvas.toBlob((blob) => {
       if (blob) download(blob, name);
-      say(blob ? `Saved ${name}.` : 'The browser could not save the picture.');
+      say(blob ? t('picture.saved', { file: name }) : t('picture.notSaved'));
     }, 'image/png');
   });
 
@@ -54,17 +56,15 @@ export function attachPicture(canvas, readouts, playing, say) {
     recorder.addEventListener('dataavailable', (e) => chunks.push(e.data));
     recorder.addEventListener('stop', () => {
       download(new Blob(chunks, { type: 'video/webm' }), name);
-      say(`Saved ${name}.`);
+      say(t('picture.saved', { file: name }));
       recorder = null;
-      recordButton.textContent = 'Record';
+      recordButton.textContent = t('picture.record');
       recordButton.setAttribute('aria-pressed', 'false');
     });
     recorder.start();
-    recordButton.textContent = 'Stop recording';
+    recordButton.textContent = t('picture.stop');
     recordButton.setAttribute('aria-pressed', 'true');
-    say(midway ? 'Recording the rest of what plays; the video is saved when Play ends.'
-      : withPlay ? 'Recording: press Play; the video is saved when Play ends (or press Stop recording).'
-        : 'Recording: drag or change the picture; press Stop recording to save the video.');
+    say(t(midway ? 'picture.recordingRest' : withPlay ? 'picture.recordingPlay' : 'picture.recordingMoves'));
   });
   let wasPlaying = false;
 

@@ -11,6 +11,8 @@
 // Controls: Full screen, and the Controls fold while presenting.
 // The program is told CSS pixels only: its window is the canvas's CSS size.
 
+import { t, onLanguage } from '../core/i18n.js';
+
 const START_SIDE = 512; // CSS pixels, the desktop's window
 const MAX_RATIO = 3;
 const EDGE = 12; // CSS pixels around the presented layout, as page.css
@@ -85,7 +87,7 @@ export function attachPresentation(module, canvas, layout, button, fold) {
       foldControls(on);
     }
     wasPresenting = on;
-    button.textContent = on ? 'Leave full screen' : 'Full screen';
+    button.textContent = t(on ? 'present.leave' : 'present.enter');
     button.setAttribute('aria-pressed', String(on));
     fit();
   };
@@ -127,6 +129,7 @@ export function attachPresentation(module, canvas, layout, button, fold) {
   });
   window.addEventListener('orientationchange', fit);
 
+  onLanguage(showState); // the button's words, and the panel refitted to the new ones
   measureRatio();
   fit();
 }

@@ -5,20 +5,20 @@
 // instead.
 // Controls: "Copy link".
 
+import { t } from '../core/i18n.js';
+
 // flush(): the address of the state now; say(text): a status line
 export function attachShare(flush, say) {
   const button = document.querySelector('button[data-control="copy-link"]');
   const fromFile = window.location.protocol === 'file:';
-  const fileNote = ' This page was opened from a file, so the link opens only where the same file is:'
-    + ' to share with a class, put the page on a course site and copy the link there.';
   button.addEventListener('click', async () => {
     flush();
     const address = window.location.href;
     try {
       await navigator.clipboard.writeText(address);
-      say(`Link copied.${fromFile ? fileNote : ''}`);
+      say(`${t('share.copied')}${fromFile ? ` ${t('share.fromFile')}` : ''}`);
     } catch {
-      say(`The browser did not let the page copy; copy this address: ${address}${fromFile ? fileNote : ''}`);
+      say(`${t('share.refused', { address })}${fromFile ? ` ${t('share.fromFile')}` : ''}`);
     }
   });
 }

@@ -7,6 +7,8 @@
 // message on the page; the address then keeps what was opened until the
 // state changes, so that the link can be reported as it was.
 
+import { t } from './i18n.js';
+
 const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
 const ADDRESS_EVERY_MS = 250; // the browser throttles address changes, and each costs a layout
 
@@ -67,7 +69,7 @@ export function attachLinks(log, readouts, report = () => {}, written = () => {}
     const byKey = new Map();
     for (const [part, key, value] of parts(hash)) {
       if (!ownerOf(key)) {
-        onIgnore(part, 'unknown key');
+        onIgnore(part, t('link.unknownKey'));
       } else {
         if (!byKey.has(key)) byKey.set(key, []);
         byKey.get(key).push(value);
@@ -98,7 +100,7 @@ export function attachLinks(log, readouts, report = () => {}, written = () => {}
   // what is wrong with the parts of a fragment, before any is applied
   const problems = (hash) => parts(hash).flatMap(([part, key, value]) => {
     const owner = ownerOf(key);
-    const reason = owner ? owner.check?.(key, value) || '' : 'unknown key';
+    const reason = owner ? owner.check?.(key, value) || '' : t('link.unknownKey');
     return reason ? [`${part.slice(0, 40)}: ${reason}`] : [];
   });
 

@@ -7,6 +7,7 @@
 // would, for lessons. The readouts are spoken, as one labelled sentence, once
 // a change settles. Readouts past what a panel shows are written as powers of ten.
 import { parseNumber } from './link.js';
+import { t, i18n, localNumber, readNumber, onLanguage } from './i18n.js';
 
 const DEMO_COUNT = 12;
 const FIRST_DEFAULT_OBJECT = 10; // demonstrations from here on show the lit icosahedron
@@ -18,18 +19,19 @@ const SUPERSCRIPTS = { '-': '⁻', 0: '⁰', 1: '¹', 2: '²', 3: '³', 4: '⁴'
 const FIRST_3D = 4; // demonstrations 4-9 boost in the plane
 const LAST_3D = 9;
 
-// x with `decimals` decimals, and no minus sign on a zero; nearOne: more decimals
-// where a value below 1 would show as 1 (a velocity close to c is never c)
+// x with `decimals` decimals, and no minus sign on a zero, written the page's
+// language's way (0,60); nearOne: more decimals where a value below 1 would
+// show as 1 (a velocity close to c is never c)
 export function formatNumber(x, decimals = 4, nearOne = true) {
   if (!Number.isFinite(x)) return '';
   if (Math.abs(x) >= LARGEST_PLAIN) {
     const [mantissa, power] = x.toExponential(2).split('e');
-    return `${mantissa} × 10${[...String(Number(power))].map((c) => SUPERSCRIPTS[c]).join('')}`;
+    return `${localNumber(mantissa)} × 10${[...String(Number(power))].map((c) => SUPERSCRIPTS[c]).join('')}`;
   }
   let d = decimals;
   while (nearOne && d < MOST_DECIMALS && Math.abs(x) < 1 && Math.abs(Number(x.toFixed(d))) === 1) ++d;
   const text = x.toFixed(d);
-  return /^-0(\.0*)?$/.test(text) ? text.slice(1) : text;
+  return localNumber(/^-0(\.0*)?$/.test(text) ? text.slice(1) : text);
 }
 
 // Readouts that count (pulses): shown as whole numbers.
@@ -92,16 +94,22 @@ export function attachPanel(module, links, announce) {
   const in3D = (demo) => demo >= FIRST_3D && demo <= LAST_3D;
   const rows = [...document.querySelectorAll('#readouts [data-quantity]')];
 
-  for (let n = 1; n <= DEMO_COUNT; ++n) {
-    const title = module.UTF8ToString(module._webDemoTitle(n));
-    picker.add(new Option(n >= FIRST_DEFAULT_OBJECT ? `${title} (shows a lit icosahedron)` : title, String(n)));
-  }
+  const titles = () => {
+    for (let n = 1; n <= DEMO_COUNT; ++n) {
+      const title = t(`demo.${n}`);
+      const text = n >= FIRST_DEFAULT_OBJECT ? t('demo.icosahedron', { title }) : title;
+      if (picker.options[n - 1]) picker.options[n - 1].text = text;
+      else picker.add(new Option(text, String(n)));
+    }
+  };
+  titles();
+  onLanguage(titles);
   picker.addEventListener('change', () => module._webSpecial(Number(picker.value), 0));
   document.getElementById('reset-button').addEventListener('click', () => module._webKeyboard(KEY_R, 0));
 
   // typed or slid: the boost from rest, in the 3D scenes along the direction shown
-  const valueOf = (input) => parseNumber(input.value.trim().replace(/^\u2212/, '-'));
-  const typedIn = (inputs) => valueOf(inputs.find((i) => i.type === 'number') || inputs[0]);
+  const valueOf = (input) => readNumber(input.value);
+  const typedIn = (inputs) => valueOf(inputs.find((i) => i.type !== 'range') || inputs[0]);
   const setMotion = (v, heading) => {
     const speed = Math.max(-MAX_VELOCITY, Math.min(MAX_VELOCITY, v));
     if (!Number.isFinite(speed)) return;
@@ -118,13 +126,13 @@ export function attachPanel(module, links, announce) {
   const boostsOf = (text) => text.split(';').map((b) => b.split(',').map(parseNumber));
   const checks = {
     demo: (text) => (Number.isInteger(parseNumber(text)) && parseNumber(text) >= 1 && parseNumber(text) <= DEMO_COUNT
-      ? '' : `a demonstration is 1 to ${DEMO_COUNT}`),
-    v: (text) => (Math.abs(parseNumber(text)) < 1 ? '' : 'a velocity is a number between -1 and 1'),
-    rapidity: (text) => (Math.abs(parseNumber(text)) <= 50 ? '' : 'a rapidity is a number from -50 to 50'),
+      ? '' : t('link.demo', { count: DEMO_COUNT })),
+    v: (text) => (Math.abs(parseNumber(text)) < 1 ? '' : t('link.v')),
+    rapidity: (text) => (Math.abs(parseNumber(text)) <= 50 ? '' : t('link.rapidity')),
     boosts: (text) => (boostsOf(text).every((b) => b.length === 2 && b.every(Number.isFinite) && Math.hypot(...b) < 1)
-      ? '' : "boosts are velocities vx,vy;vx,vy each slower than light"),
-    heading: (text) => (Math.abs(parseNumber(text)) <= 360 ? '' : 'a heading is degrees from -360 to 360'),
-    turn: (text) => (Math.abs(parseNumber(text)) <= 180 ? '' : 'a turn is degrees from -180 to 180'),
+      ? '' : t('link.boosts')),
+    heading: (text) => (Math.abs(parseNumber(text)) <= 360 ? '' : t('link.heading')),
+    turn: (text) => (Math.abs(parseNumber(text)) <= 180 ? '' : t('link.turn')),
   };
   const last = (values, key) => values.get(key)?.at(-1);
   links.add({
@@ -149,18 +157,18 @@ export function attachPanel(module, links, announce) {
         // v (or rapidity) towards heading, times turn: the boost from rest
         if (v != null || rapidity != null) module._webSetBoostParts(v ?? NaN, rapidity ?? 0, heading ?? 0, turn ?? 0);
         else if (turn != null) module._webSetBoostParts(0, 0, 0, turn);
-        if (heading != null && v == null && rapidity == null) ignore('heading', last(values, 'heading'), 'a heading goes with v= or rapidity=');
+        if (heading != null && v == null && rapidity == null) ignore('heading', last(values, 'heading'), t('link.headingAlone'));
       } else {
         for (const [key, value, setter] of [['v', v, '_webSetVelocity'], ['rapidity', rapidity, '_webSetRapidity']]) {
-          if (value != null && !module[setter](value)) ignore(key, last(values, key), `${checks[key]('x')}, set in demonstrations 1 to 9`);
+          if (value != null && !module[setter](value)) ignore(key, last(values, key), t('link.velocityWhere', { reason: checks[key]('x') }));
         }
         for (const key of ['heading', 'turn']) {
-          if (values.has(key)) ignore(key, last(values, key), `${key} is set in demonstrations 4 to 9`);
+          if (values.has(key)) ignore(key, last(values, key), t('link.only3D', { key }));
         }
       }
       for (const text of values.get('boosts') || []) {
         if (checks.boosts(text)) ignore('boosts', text, checks.boosts(text));
-        else if (!boostsOf(text).every(([vx, vy]) => module._webAddBoost(vx, vy))) ignore('boosts', text, 'boosts are added in demonstrations 4 to 9');
+        else if (!boostsOf(text).every(([vx, vy]) => module._webAddBoost(vx, vy))) ignore('boosts', text, t('link.boostsWhere'));
       }
     },
     write(q) {
@@ -174,7 +182,7 @@ export function attachPanel(module, links, announce) {
   let heldVersion = withheld.version;
   return function refresh() {
     const q = readQuantities(module);
-    if (unchanged([...Object.values(q), withheld.version])) return q;
+    if (unchanged([...Object.values(q), withheld.version, i18n.version])) return q;
     const spoken = [];
     for (const element of rows) {
       const value = q[element.dataset.quantity];
@@ -183,7 +191,7 @@ export function attachPanel(module, links, announce) {
       const hidden = withheld.has(element.dataset.quantity);
       const text = !shown ? '' : hidden ? WITHHELD_TEXT : formatNumber(value, decimalsOf(element.dataset.quantity));
       if (element.textContent !== text) element.textContent = text;
-      if (shown && !hidden) spoken.push(element.dataset.say.replace('{}', formatNumber(value, 2)));
+      if (shown && !hidden) spoken.push(t(`say.${element.dataset.quantity}`, { value: formatNumber(value, 2) }));
     }
     announce(spoken.join(', '), heldVersion !== withheld.version);
     heldVersion = withheld.version;

@@ -4,12 +4,14 @@
 //   from(): the value to start from; end(): the value to stop at;
 //   advance(value): sets it, false when the program refused it;
 //   stopped(): after the last step or a pause
+import { t, onLanguage } from './i18n.js';
+
 export function attachPlayer(button, { seconds, from, end, advance, stopped }) {
   let request = null; // the animation frame request while playing
 
   const stop = () => {
     request = null;
-    button.textContent = 'Play';
+    button.textContent = t('player.play');
     button.setAttribute('aria-pressed', 'false');
     stopped();
   };
@@ -31,10 +33,11 @@ export function attachPlayer(button, { seconds, from, end, advance, stopped }) {
       }
       request = requestAnimationFrame(step);
     };
-    button.textContent = 'Pause';
+    button.textContent = t('player.pause');
     button.setAttribute('aria-pressed', 'true');
     request = requestAnimationFrame(step);
   };
   button.addEventListener('click', () => (request === null ? start() : pause()));
+  onLanguage(() => { button.textContent = t(request === null ? 'player.play' : 'player.pause'); });
   return { pause, playing: () => request !== null };
 }

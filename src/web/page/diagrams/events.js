@@ -9,6 +9,7 @@
 // Gestures: in "place an event" mode a press places or takes an event, a drag
 // moves it. Keys: Enter in the x and t fields adds the event.
 import { parseNumber, linkNumber } from '../core/link.js';
+import { t, readNumber, onLanguage } from '../core/i18n.js';
 import { formatNumber, unchangedSince } from '../core/panel.js';
 import { attachPair } from './pair.js';
 
@@ -42,14 +43,13 @@ export function attachEvents(module, links, readouts) {
   labels.addEventListener('change', setLabels);
   setLabels();
 
-  const refused = () => (module._webEventCount() >= MAX_EVENTS ? `${MAX_EVENTS} events at most: remove one first.`
-    : readouts().demo > 3 ? 'Events are placed in demonstrations 1 to 3.'
-      : `Events lie within ${REACH} of the origin, in x′ and t′ of the own frame.`);
+  const refused = () => (module._webEventCount() >= MAX_EVENTS ? t('events.tooMany', { count: MAX_EVENTS })
+    : readouts().demo > 3 ? t('events.notHere') : t('events.outOfReach', { reach: REACH }));
   const add = () => {
-    const [x, t] = typed.map((input) => parseNumber(input.value.trim()));
+    const [x, time] = typed.map((input) => readNumber(input.value));
     const own = frame.value === 'own';
-    if (Number.isNaN(x) || Number.isNaN(t)) say(`Type ${own ? 'x′ and t′' : 'x and t'} as numbers, such as 1 and 0.5.`);
-    else say((own ? module._webAddEventOwn(x, t) : module._webAddEventDiagram(x, t)) ? '' : refused());
+    if (Number.isNaN(x) || Number.isNaN(time)) say(t(own ? 'events.typeOwn' : 'events.typeDiagram'));
+    else say((own ? module._webAddEventOwn(x, time) : module._webAddEventDiagram(x, time)) ? '' : refused());
   };
   document.querySelector('button[data-control="add-event"]').addEventListener('click', add);
   for (const input of typed) {
@@ -87,7 +87,7 @@ export function attachEvents(module, links, readouts) {
       remove.type = 'button';
       remove.dataset.remove = String(i);
       remove.textContent = '×';
-      remove.setAttribute('aria-label', `Remove event ${letter}`);
+      remove.setAttribute('aria-label', t('events.removeEvent', { letter }));
       const last = document.createElement('td');
       last.append(remove);
       const valueCells = EVENT_QUANTITIES.map((q) => {
@@ -106,6 +106,7 @@ export function attachEvents(module, links, readouts) {
       focusRow = -1;
     }
   };
+  onLanguage(() => rebuild(lettersNow())); // the rows' names and numbers in the new language
   const settle = () => { // the pair at once, for the readouts a lesson's step judges
     const letters = lettersNow();
     lettersUnchanged(letters);
@@ -134,14 +135,14 @@ export function attachEvents(module, links, readouts) {
 
   const eventsOf = (text) => text.split(';').filter(Boolean).map((e) => e.split(',').map((c) => parseNumber(c)));
   const checks = {
-    labels: (text) => (text === '0' || text === '1' ? '' : 'labels is 1 or 0'),
-    letters: (text) => (/^[A-Z]*$/.test(text) && new Set(text).size === text.length ? '' : 'letters are A to Z, each once'),
+    labels: (text) => (text === '0' || text === '1' ? '' : t('link.labels')),
+    letters: (text) => (/^[A-Z]*$/.test(text) && new Set(text).size === text.length ? '' : t('link.letters')),
     show: (text) => (text.split(',').filter(Boolean).every((n) => OVERLAYS.some(([o]) => o === n)) ? ''
-      : `the overlays are ${OVERLAYS.map(([o]) => o).join(', ')}`),
+      : t('link.overlays', { overlays: OVERLAYS.map(([o]) => o).join(', ') })),
     ev(text) {
       const events = eventsOf(text);
-      if (!events.every((e) => e.length === 2 && e.every(Number.isFinite))) return "events are x',t' pairs of numbers, ; between them";
-      if (!events.every((e) => e.every((c) => Math.abs(c) <= REACH))) return `events lie within ${REACH} of the origin, in x' and t'`;
+      if (!events.every((e) => e.length === 2 && e.every(Number.isFinite))) return t('link.events');
+      if (!events.every((e) => e.every((c) => Math.abs(c) <= REACH))) return t('link.eventsReach', { reach: REACH });
       return events.length > MAX_EVENTS ? `${MAX_EVENTS} events at most` : '';
     },
   };
@@ -161,16 +162,16 @@ export function attachEvents(module, links, readouts) {
         const events = eventsOf(text);
         const good = events.filter((e) => e.length === 2 && e.every((c) => Math.abs(c) <= REACH));
         if (good.length < events.length) {
-          ignore('ev', text, `${events.length - good.length} of the events are not two numbers x',t' within ${REACH} of the origin`);
+          ignore('ev', text, t('link.eventsBad', { count: events.length - good.length, reach: REACH }));
         }
-        if (good.length > MAX_EVENTS) ignore('ev', text, `more than ${MAX_EVENTS} events: the first ${MAX_EVENTS} are kept`);
+        if (good.length > MAX_EVENTS) ignore('ev', text, t('link.eventsMany', { count: MAX_EVENTS }));
         module._webClearEvents();
         const added = good.slice(0, MAX_EVENTS).filter(([x, t]) => module._webAddEventOwn(x, t)).length;
-        if (added < Math.min(good.length, MAX_EVENTS)) ignore('ev', text, 'events are placed in demonstrations 1 to 3');
+        if (added < Math.min(good.length, MAX_EVENTS)) ignore('ev', text, t('link.eventsWhere'));
       }
       for (const text of values.get('letters') || []) {
         const fits = !checks.letters(text) && text.length === module._webEventCount();
-        if (!fits) ignore('letters', text, checks.letters(text) || 'a letter for each event, in order');
+        if (!fits) ignore('letters', text, checks.letters(text) || t('link.lettersEach'));
         else [...text].forEach((letter, i) => module._webSetEventLetter(i, letter.charCodeAt(0)));
       }
       for (const text of values.get('labels') || []) {
@@ -231,11 +232,10 @@ export function attachEvents(module, links, readouts) {
     const on = Object.fromEntries(boxes.map(([name, box]) => [name, box.checked]));
     const some = module._webEventCount() > 0;
     return [
-      ...(on.axes ? [['violet', 'the objects’ own frame: the x′ and t′ axes, ticks at proper length and time 1, 2, 3']] : []),
-      ...(on.simultaneity && some ? [['violet', 'each event’s line of simultaneity in the own frame (t′ the same)'],
-        ['mid grey', 'each event’s line of simultaneity in the diagram’s frame (t the same)']] : []),
-      ...(on.cones && some ? [['sky', 'each event’s future light cone']] : []),
-      ...(some ? [['dark green', 'your events, each with its letter']] : []),
+      ...(on.axes ? [['violet', t('legend.ownAxes')]] : []),
+      ...(on.simultaneity && some ? [['violet', t('legend.simultaneityOwn')], ['mid grey', t('legend.simultaneityDiagram')]] : []),
+      ...(on.cones && some ? [['sky', t('legend.eventCones')]] : []),
+      ...(some ? [['dark green', t('legend.events')]] : []),
     ];
   };
 

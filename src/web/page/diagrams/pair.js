@@ -6,8 +6,9 @@
 // one place and time are "the same event".
 // Controls: the two event pickers, the boost button.
 import { formatNumber, withheld, anyWithheld, unchangedSince, WITHHELD_TEXT } from '../core/panel.js';
+import { t, i18n } from '../core/i18n.js';
 
-const KINDS = { 1: 'timelike', '-1': 'spacelike', 0: 'lightlike' };
+const KINDS = { 1: 'pair.timelike', '-1': 'pair.spacelike', 0: 'pair.lightlike' };
 
 export function attachPair(module) {
   const box = document.getElementById('pair');
@@ -62,11 +63,11 @@ export function attachPair(module) {
     const [i, j] = selects.map((s) => Number(s.value));
     const [first, second] = [letters[i], letters[j]];
     const names = values.map((element) => element.dataset.quantity);
-    if (unchanged([i, j, ...letters, ...names.map((name) => q[name]), withheld.version, ...(own[i] || []), ...(own[j] || [])])) return;
+    if (unchanged([i, j, ...letters, ...names.map((name) => q[name]), withheld.version, i18n.version, ...(own[i] || []), ...(own[j] || [])])) return;
     const same = i !== j && own[i] && own[j] && own[i][0] === own[j][0] && own[i][1] === own[j][1];
-    const orderText = (order) => (order === 0 ? 'both at once' : order < 0 ? first : second);
+    const orderText = (order) => (order === 0 ? t('pair.together') : order < 0 ? first : second);
     const texts = {
-      pairKind: same ? 'the same event' : KINDS[q.pairKind],
+      pairKind: same ? t('pair.same') : t(KINDS[q.pairKind]),
       pairFirstDiagram: orderText(q.pairFirstDiagram),
       pairFirstOwn: orderText(q.pairFirstOwn),
     };
@@ -82,16 +83,12 @@ export function attachPair(module) {
     if (apply.hidden === Number.isFinite(velocity)) apply.hidden = !Number.isFinite(velocity);
     const givesAway = anyWithheld('pairSimultaneousAt', 'pairSamePlaceAt', 'velocity'); // the boost shows v
     if (apply.disabled !== givesAway) apply.disabled = givesAway;
-    setText(apply, Number.isFinite(q.pairSimultaneousAt) ? `Boost until ${first} and ${second} are simultaneous`
-      : `Boost until ${first} and ${second} are at one place`);
+    setText(apply, t(Number.isFinite(q.pairSimultaneousAt) ? 'pair.simultaneous' : 'pair.samePlace', { first, second }));
     // the kind in words gives away the interval's sign: it waits with the kind
-    setText(note, withheld.has('pairKind') && hasPair ? '' : !hasPair ? `${first} is chosen twice: choose two different events.`
-      : same ? `${first} and ${second} are the same event: no time and no distance between them in any frame.`
-        : q.pairKind < 0
-          ? `Spacelike: which of ${first} and ${second} comes first depends on the frame; no signal can go from one to the other.`
-          : q.pairKind > 0
-            ? `Timelike: every frame sees ${texts.pairFirstOwn} first; a clock can go from one to the other.`
-            : 'Lightlike: light goes from one to the other; every frame agrees on the order.');
+    setText(note, withheld.has('pairKind') && hasPair ? '' : !hasPair ? t('pair.chosenTwice', { first })
+      : same ? t('pair.sameNote', { first, second })
+        : q.pairKind < 0 ? t('pair.spacelikeNote', { first, second })
+          : q.pairKind > 0 ? t('pair.timelikeNote', { earlier: texts.pairFirstOwn }) : t('pair.lightlikeNote'));
   };
 
   return { rebuild, select, refresh };

@@ -7,6 +7,7 @@
 // stay slower than light.
 import { parseNumber, linkNumber } from '../core/link.js';
 import { formatNumber, withheld, anyWithheld, WITHHELD_TEXT } from '../core/panel.js';
+import { t, readNumber, localNumber } from '../core/i18n.js';
 import { attachPlayer } from '../core/player.js';
 
 const START_TURNAROUND = [0.1, 1];
@@ -39,22 +40,21 @@ export function attachTwins(module, links, readouts) {
   for (const input of tauInputs) {
     input.addEventListener(input.type === 'range' ? 'input' : 'change', () => {
       pause();
-      const tau = parseNumber(input.value);
+      const tau = readNumber(input.value);
       if (Number.isFinite(tau)) setTau(tau);
     });
   }
   const signalMessage = document.getElementById('signal-message');
   let accepted = String(DEFAULT_INTERVAL); // the interval in use
   const setSignals = () => {
-    const i = parseNumber(interval.value);
+    const i = readNumber(interval.value);
     signalMessage.textContent = '';
     if (!signals.checked || i === 0) {
       module._webSetSignalInterval(0);
     } else if (module._webSetSignalInterval(i)) {
       accepted = interval.value;
     } else {
-      signalMessage.textContent = `${interval.value || 'That'} is not an interval between pulses: 0.02 to 10 of proper time. `
-        + `The pulses stay every ${accepted}.`;
+      signalMessage.textContent = t('twins.badInterval', { typed: interval.value || t('twins.that'), accepted });
       interval.value = accepted;
     }
   };
@@ -69,32 +69,32 @@ export function attachTwins(module, links, readouts) {
     keys: ['tx', 'tt', 'tau', 'sig', 'ride'],
     check(key, text) {
       const x = parseNumber(text);
-      if (key === 'ride') return text === '0' || text === '1' ? '' : 'ride is 1 or 0';
-      if (key === 'sig') return x === 0 || (x >= 0.02 && x <= 10) ? '' : 'the interval between pulses is 0 (none) or 0.02 to 10';
-      if (key === 'tau') return x >= 0 ? '' : 'tau is a proper time, 0 or more';
-      return Number.isFinite(x) ? '' : 'the turnaround is given by numbers';
+      if (key === 'ride') return text === '0' || text === '1' ? '' : t('link.ride');
+      if (key === 'sig') return x === 0 || (x >= 0.02 && x <= 10) ? '' : t('link.sig');
+      if (key === 'tau') return x >= 0 ? '' : t('link.tau');
+      return Number.isFinite(x) ? '' : t('link.turnaroundNumbers');
     },
     reset() {
       pause();
       module._webHideTrip();
       module._webSetTurnaround(...START_TURNAROUND);
       signals.checked = true;
-      interval.value = accepted = String(DEFAULT_INTERVAL);
+      interval.value = accepted = localNumber(String(DEFAULT_INTERVAL));
       module._webSetSignalInterval(DEFAULT_INTERVAL);
     },
     apply(given, ignore) {
       const last = (key) => given.get(key).at(-1);
       if (readouts().demo !== 3) {
-        for (const key of given.keys()) ignore(key, last(key), 'the trip is in demonstration 3');
+        for (const key of given.keys()) ignore(key, last(key), t('link.tripWhere'));
         return;
       }
       if (given.has('tx') || given.has('tt')) {
         const q = readouts();
         const x = given.has('tx') ? parseNumber(last('tx')) : q.turnaroundX;
-        const t = given.has('tt') ? parseNumber(last('tt')) : q.turnaroundT;
-        if (!module._webSetTurnaround(x, t)) {
+        const time = given.has('tt') ? parseNumber(last('tt')) : q.turnaroundT;
+        if (!module._webSetTurnaround(x, time)) {
           const key = given.has('tx') ? 'tx' : 'tt';
-          ignore(key, last(key), 'the turnaround is an event both legs reach slower than light (|x| below t and below 2 - t)');
+          ignore(key, last(key), t('link.turnaround'));
         }
       }
       if (given.has('sig')) {
@@ -104,20 +104,20 @@ export function attachTwins(module, links, readouts) {
           module._webSetSignalInterval(0);
         } else if (Number.isFinite(i) && module._webSetSignalInterval(i)) {
           signals.checked = true;
-          interval.value = accepted = String(i);
+          interval.value = accepted = localNumber(String(i));
         } else {
-          ignore('sig', last('sig'), 'the interval between pulses is 0 (none) or 0.02 to 10');
+          ignore('sig', last('sig'), t('link.sig'));
         }
       }
       if (given.has('tau')) {
         const tau = parseNumber(last('tau'));
         if (!Number.isFinite(tau) || !setTau(tau)) {
-          ignore('tau', last('tau'), 'tau is a proper time of the trip, in demonstration 3 with the turnaround between departure and reunion');
+          ignore('tau', last('tau'), t('link.tauWhere'));
         }
       }
       if (given.has('ride')) {
-        if (last('ride') !== '1' && last('ride') !== '0') ignore('ride', last('ride'), 'ride is 1 or 0');
-        else if (last('ride') === '1' && !module._webSetRide(1)) ignore('ride', '1', 'riding is in demonstration 3');
+        if (last('ride') !== '1' && last('ride') !== '0') ignore('ride', last('ride'), t('link.ride'));
+        else if (last('ride') === '1' && !module._webSetRide(1)) ignore('ride', '1', t('link.rideWhere'));
       }
     },
     write(q) {
@@ -128,7 +128,7 @@ export function attachTwins(module, links, readouts) {
       }
       if (Number.isFinite(q.travellerTime)) parts.push(`tau=${linkNumber(q.travellerTime)}`);
       if (!signals.checked) parts.push('sig=0');
-      else if (parseNumber(interval.value) !== DEFAULT_INTERVAL) parts.push(`sig=${interval.value}`);
+      else if (readNumber(interval.value) !== DEFAULT_INTERVAL) parts.push(`sig=${linkNumber(readNumber(interval.value))}`);
       if (Number.isFinite(q.rideVelocity)) parts.push('ride=1');
       return parts;
     },
@@ -156,7 +156,7 @@ export function attachTwins(module, links, readouts) {
       const max = canPlay ? q.tripProperTime.toFixed(4) : '0';
       if (input.max !== max) input.max = max;
       const value = withheld.has('travellerTime') ? '' // held back by a lesson's step
-        : Number.isFinite(q.travellerTime) ? q.travellerTime.toFixed(input.type === 'range' ? 4 : 3) : '0';
+        : Number.isFinite(q.travellerTime) ? (input.type === 'range' ? q.travellerTime.toFixed(4) : localNumber(q.travellerTime.toFixed(3))) : '0';
       if (document.activeElement !== input && input.value !== value) input.value = value;
     }
     const riding = Number.isFinite(q.rideVelocity);
@@ -168,21 +168,20 @@ export function attachTwins(module, links, readouts) {
       if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
       if (element.textContent !== text) element.textContent = text;
     }
-    const said = canPlay && signals.checked && !givesAway
-      ? `At the reunion home has sent ${q.reunionHomeSent} pulses and received ${q.reunionHomeReceived}; the traveller has ` +
-        `sent ${q.reunionTravellerSent} and received ${q.reunionTravellerReceived}. So home's clock read about ` +
-        `${formatNumber(q.reunionHomeSent * parseNumber(interval.value), 2)} and the traveller's about ` +
-        `${formatNumber(q.reunionTravellerSent * parseNumber(interval.value), 2)}: both twins count the same pulses.`
-      : '';
+    const said = canPlay && signals.checked && !givesAway ? t('twins.reunion', {
+      homeSent: q.reunionHomeSent, homeReceived: q.reunionHomeReceived, travellerSent: q.reunionTravellerSent,
+      travellerReceived: q.reunionTravellerReceived,
+      homeClock: formatNumber(q.reunionHomeSent * readNumber(interval.value), 2),
+      travellerClock: formatNumber(q.reunionTravellerSent * readNumber(interval.value), 2),
+    }) : '';
     if (reunion.textContent !== said) reunion.textContent = said;
   };
 
   const legendEntries = (q) => (Number.isFinite(q.travellerTime) ? [
-    ['black', 'the traveller now (proper time τ), and the home clock its line of simultaneity meets'],
-    ['magenta', 'the traveller’s line of simultaneity, in the frame of its leg: it swings at the turnaround'],
-    ['sky', 'the light from home reaching the traveller now: the home clock it sees'],
-    ...(signals.checked ? [['salmon', 'pulses from home, every interval of home’s time'],
-      ['light green', 'pulses from the traveller, every interval of its proper time']] : []),
+    ['black', t('legend.travellerNow')],
+    ['magenta', t('legend.travellerSimultaneity')],
+    ['sky', t('legend.lightFromHome')],
+    ...(signals.checked ? [['salmon', t('legend.pulsesHome')], ['light green', t('legend.pulsesTraveller')]] : []),
   ] : []);
 
   return { refresh, legendEntries, playing: player.playing };

@@ -2,7 +2,8 @@
 // readouts each demonstration shows (the names a lesson's answer: and {name}
 // take) with their meaning, and a template file that opens as a lesson.
 // Controls: "Save a template lesson".
-import { FORMAT } from './lessonText.js';
+import { lessonFormat } from './lessonText.js';
+import { t, onLanguage } from '../core/i18n.js';
 import { download } from '../classroom/picture.js';
 
 // Where each readout is shown; link: a state that shows exactly these
@@ -48,18 +49,13 @@ export const READOUT_GROUPS = [
     imageTo: 'where it is seen to (degrees)', apparentRotation: 'how far round the centre is seen turned (degrees)' } },
 ];
 
-const TEMPLATE = `${FORMAT}
-
-## A step of your own
-state: demo=2 & v = -0.6
-The rod moves to the left now.
-ask: How long is the rod measured at v = -0.6?
-answer: length
-explain: Only the speed matters: {length}.
-`;
+// a lesson file to start from: the format's example and one more step
+const template = () => `${lessonFormat()}\n\n${t('lessonText.templateStep')}\n`;
 
 export function attachLessonHelp() {
-  document.getElementById('lesson-format').textContent = FORMAT;
+  const format = document.getElementById('lesson-format');
+  format.textContent = lessonFormat();
+  onLanguage(() => { format.textContent = lessonFormat(); });
   const list = document.getElementById('lesson-readouts');
   for (const { where, link, names } of READOUT_GROUPS) {
     const heading = document.createElement('dt');
@@ -74,6 +70,6 @@ export function attachLessonHelp() {
     list.append(heading, ...items);
   }
   document.querySelector('button[data-control="lesson-template"]').addEventListener('click', () => {
-    download(new Blob([TEMPLATE], { type: 'text/plain' }), 'my-lesson.txt');
+    download(new Blob([template()], { type: 'text/plain' }), 'my-lesson.txt');
   });
 }

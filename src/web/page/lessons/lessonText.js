@@ -1,8 +1,9 @@
 // A lesson's text: read line by line, checked for form and then for meaning
 // (each step's readouts shown by its state's demonstration), packed into a
-// link and back, and the verdict on a prediction. The format is in FORMAT
+// link and back, and the verdict on a prediction. The format is in lessonFormat
 // below, which the page's help shows too.
 import { parseNumber } from '../core/link.js';
+import { t } from '../core/i18n.js';
 
 export const MAX_BYTES = 64 * 1024;
 const RIGHT_WITHIN = 0.01; // of the answer: a prediction this close is right
@@ -16,17 +17,8 @@ const NEVER_NEGATIVE = new Set(['gamma', 'coordinateTime', 'length', 'properTime
   'dopplerBack', 'signalsReceivedByTraveller', 'reunionHomeSent', 'reunionHomeReceived', 'reunionTravellerSent',
   'reunionTravellerReceived', 'halfAngle', 'rayAngle', 'rayDoppler', 'thomasAngle', 'polygonAngle', 'orbitShare']);
 
-export const FORMAT = `# Title of the lesson
-Prose before the first step: what the class looks at.
-
-## Title of a step
-state: demo=1&v=0.6
-show: velocity
-Prose of the step, shown before the question. {velocity} shows a readout as the panel does.
-ask: What is the Lorentz factor γ at v = 0.6? (Say what a sign means, when the answer has one.)
-answer: gamma
-tolerance: 1%
-explain: Shown after Check: γ = 1 / 0.8 = {gamma}.`;
+// The format by example, in the page's language (the keys stay in English).
+export const lessonFormat = () => t('lessonText.format');
 
 // The tolerance a step sets: "5%" of the answer, or "0.01" either way.
 function parseTolerance(text) {
@@ -39,12 +31,12 @@ function parseTolerance(text) {
 // The lesson in text, or the first line that is wrong in form.
 // known: readout names; stateProblems(fragment): what is wrong with a state line
 export function parseLesson(text, known, stateProblems) {
-  if (new TextEncoder().encode(text).length > MAX_BYTES) return { error: `The lesson is over ${MAX_BYTES / 1024} KB.` };
-  if (text.includes('\0')) return { error: 'This is not a text file.' };
+  if (new TextEncoder().encode(text).length > MAX_BYTES) return { error: t('lessonText.tooLarge', { most: MAX_BYTES / 1024 }) };
+  if (text.includes('\0')) return { error: t('lessonText.notText') };
   const lines = text.split(/\r?\n/);
   const lesson = { title: '', intro: [], introNames: [], steps: [] };
   let step = null;
-  const wrong = (n, what) => ({ error: `Line ${n}: ${what}` });
+  const wrong = (n, what) => ({ error: t('lessonText.line', { line: n, problem: what }) });
   const prose = (target, line) => {
     if (line.trim() === '') {
       if (target.length && target.at(-1) !== '') target.push('');
@@ -59,55 +51,55 @@ export function parseLesson(text, known, stateProblems) {
     const n = i + 1;
     const names = [...line.matchAll(/\{([^{}\s]*)\}/g)].map((m) => m[1]);
     const unknown = names.find((name) => !known.has(name));
-    if (unknown !== undefined) return wrong(n, `{${unknown}} names no readout`);
+    if (unknown !== undefined) return wrong(n, t('lessonText.braces', { braced: `{${unknown}}` }));
     (step ? step.names : lesson.introNames).push(...names.map((name) => ({ name, line: n })));
     const match = /^(\w+)\s*:\s*(.*)$/.exec(line);
     const key = match && STEP_KEYS.includes(match[1].toLowerCase()) ? match[1].toLowerCase() : null;
     if (!lesson.title) {
       if (line.trim() === '') continue;
-      if (!/^# \S/.test(line)) return wrong(n, "a lesson begins with its title, as '# Title'");
+      if (!/^# \S/.test(line)) return wrong(n, t('lessonText.title'));
       lesson.title = line.slice(2).trim();
     } else if (/^## /.test(line)) {
       step = { title: line.slice(3).trim(), line: n, prose: [], names: [], state: null, show: null, ask: null,
         answer: null, explain: null, tolerance: null };
-      if (!step.title) return wrong(n, 'a step needs a title');
+      if (!step.title) return wrong(n, t('lessonText.stepTitle'));
       lesson.steps.push(step);
     } else if (/^#/.test(line)) {
-      return wrong(n, "a title is '# Title' for the lesson, '## Title' for a step");
+      return wrong(n, t('lessonText.titles'));
     } else if (key) {
-      if (!step) return wrong(n, `${key}: belongs to a step, after its '## Title'`);
-      if (step[key] !== null) return wrong(n, `the step has ${key}: already`);
+      if (!step) return wrong(n, t('lessonText.keyOutside', { key }));
+      if (step[key] !== null) return wrong(n, t('lessonText.keyTwice', { key }));
       step[key] = { text: match[2].trim(), line: n };
       if (key === 'answer') {
-        if (!known.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} names no readout`);
-        if (WORD_READOUTS.has(step.answer.text)) return wrong(n, `answer: ${step.answer.text} is shown in words, not predicted as a number`);
+        if (!known.has(step.answer.text)) return wrong(n, t('lessonText.noReadout', { key, name: step.answer.text }));
+        if (WORD_READOUTS.has(step.answer.text)) return wrong(n, t('lessonText.inWords', { name: step.answer.text }));
       }
       if (key === 'show') {
         step.show.names = step.show.text.split(/[\s,]+/).filter(Boolean);
         const unknownName = step.show.names.find((name) => !known.has(name));
-        if (unknownName !== undefined) return wrong(n, `show: ${unknownName} names no readout`);
+        if (unknownName !== undefined) return wrong(n, t('lessonText.noReadout', { key, name: unknownName }));
       }
       if (key === 'state') {
         const problems = stateProblems(step.state.text);
-        if (problems.length) return wrong(n, `state: ${problems[0]}`);
+        if (problems.length) return wrong(n, t('lessonText.state', { problem: problems[0] }));
       }
       if (key === 'tolerance') {
         step.tolerance.value = parseTolerance(step.tolerance.text);
-        if (!step.tolerance.value) return wrong(n, 'tolerance: is a percentage of the answer (5%) or a number either way (0.01)');
+        if (!step.tolerance.value) return wrong(n, t('lessonText.tolerance'));
       }
     } else {
       prose(step ? step.prose : lesson.intro, line);
     }
   }
-  if (!lesson.title) return { error: 'Line 1: a lesson begins with its title, as \'# Title\'' };
-  if (!lesson.steps.length) return wrong(lines.length, "a lesson needs a step, as '## Title'");
+  if (!lesson.title) return wrong(1, t('lessonText.title'));
+  if (!lesson.steps.length) return wrong(lines.length, t('lessonText.noStep'));
   for (const s of lesson.steps) {
     if (Boolean(s.ask) !== Boolean(s.answer)) {
-      return wrong((s.ask || s.answer).line, s.ask ? 'ask: needs an answer: naming a readout' : 'answer: needs an ask: with the question');
+      return wrong((s.ask || s.answer).line, t(s.ask ? 'lessonText.askNeedsAnswer' : 'lessonText.answerNeedsAsk'));
     }
-    if (s.tolerance && !s.answer) return wrong(s.tolerance.line, 'tolerance: belongs to a step with ask: and answer:');
-    if (s.show && !s.answer) return wrong(s.show.line, 'show: belongs to a step with ask: and answer:');
-    if (s.show?.names.includes(s.answer?.text)) return wrong(s.show.line, `show: names the answer, ${s.answer.text}`);
+    if (s.tolerance && !s.answer) return wrong(s.tolerance.line, t('lessonText.toleranceWhere'));
+    if (s.show && !s.answer) return wrong(s.show.line, t('lessonText.showWhere'));
+    if (s.show?.names.includes(s.answer?.text)) return wrong(s.show.line, t('lessonText.showAnswer', { name: s.answer.text }));
     for (const target of [s.prose, lesson.intro]) if (target.at(-1) === '') target.pop();
   }
   return { lesson };
@@ -122,14 +114,14 @@ export function checkMeaning(lesson, trial) {
     state = step.state ? step.state.text : state;
     if (state === null) continue;
     const { q, unused } = trial(state);
-    if (step.state && unused.length) return `Line ${step.state.line}: state: ${unused[0]}`;
+    if (step.state && unused.length) return t('lessonText.line', { line: step.state.line, problem: t('lessonText.state', { problem: unused[0] }) });
     const names = [...(index === 0 ? lesson.introNames : []), ...step.names,
       ...(step.show ? step.show.names.map((name) => ({ name, line: step.show.line })) : []),
       ...(step.answer ? [{ name: step.answer.text, line: step.answer.line }] : [])];
     const missing = names.find(({ name }) => !Number.isFinite(q[name]));
     if (missing) {
-      const pair = missing.name.startsWith('pair') ? ' (a pair needs two events, in demonstrations 1 to 3)' : '';
-      return `Line ${missing.line}: ${missing.name} is not shown in this step's demonstration ${q.demo}${pair}`;
+      const problem = t(missing.name.startsWith('pair') ? 'lessonText.notShownPair' : 'lessonText.notShown', { name: missing.name, demo: q.demo });
+      return t('lessonText.line', { line: missing.line, problem });
     }
   }
   return '';

@@ -9,8 +9,10 @@
 import { parseNumber, stateOnly } from '../core/link.js';
 import { formatNumber, decimalsOf, withheld, WITHHELD_TEXT } from '../core/panel.js';
 import { MAX_BYTES, parseLesson, checkMeaning, judge, squeeze, unsqueeze, shownBeforeCheck } from './lessonText.js';
+import { t, readNumber, builtInLesson, onLanguage } from '../core/i18n.js';
 
-// builtIn: { id: text }; readouts(): the program's readouts by name
+// builtIn: { id: English text } (builtInLesson gives each in the page's language);
+// readouts(): the program's readouts by name
 export function attachLessons(module, links, readouts, builtIn) {
   const box = document.getElementById('lesson');
   const title = box.querySelector('[data-lesson-title]');
@@ -68,7 +70,7 @@ export function attachLessons(module, links, readouts, builtIn) {
   const render = (q) => {
     const step = lesson.steps[at];
     setText(title, lesson.title);
-    setText(counter, `Step ${at + 1} of ${lesson.steps.length}`);
+    setText(counter, t('lesson.counter', { step: at + 1, steps: lesson.steps.length }));
     setText(stepTitle, step.title);
     const prose = [...(at === 0 ? lesson.intro : []), ...step.prose].map((text) => fill(text, q));
     if (JSON.stringify(prose) !== shownProse) {
@@ -148,25 +150,20 @@ export function attachLessons(module, links, readouts, builtIn) {
     module._webPostRedisplay();
   };
 
-  const VERDICTS = {
-    right: (said, reads) => `Right: you said ${said}, the program reads ${reads}.`,
-    sign: (said, reads) => `Wrong sign: you said ${said}, the program reads ${reads}. The size is right; the question says what the sign means.`,
-    wrong: (said, reads, off, relative) => `Not quite: you said ${said}, the program reads ${reads}, ${off} off${relative}.`,
-  };
   const checkPrediction = () => {
     const step = lesson.steps[at];
     if (!step.answer) return;
-    const said = field.value.trim().replace(/^\u2212/, '-');
-    const guess = parseNumber(said.replace(',', '.'));
+    const said = field.value.trim();
+    const guess = readNumber(said);
     if (Number.isNaN(guess)) {
-      verdict.textContent = 'Type your prediction as a number first.';
+      verdict.textContent = t('lesson.typeNumber');
       delete verdict.dataset.correct;
       return;
     }
     const name = step.answer.text;
     const truth = stepQ[name];
     if (!Number.isFinite(truth)) {
-      verdict.textContent = `This step’s picture does not show ${name}.`;
+      verdict.textContent = t('lesson.notShown', { name });
       return;
     }
     const moved = stateLink() !== stepLink;
@@ -179,9 +176,10 @@ export function attachLessons(module, links, readouts, builtIn) {
     const result = judge(guess, truth, step.tolerance?.value, name);
     verdict.dataset.correct = String(result === 'right');
     const off = Math.abs(guess - truth);
-    const relative = truth !== 0 ? ` (${Math.round((100 * off) / Math.abs(truth))}% ${guess > truth ? 'high' : 'low'})` : '';
-    verdict.textContent = VERDICTS[result](said, reads, formatNumber(off, 2), relative)
-      + (moved ? ' The picture is back at this step’s state.' : '');
+    const words = { said, reads, off: formatNumber(off, 2), percent: truth !== 0 ? Math.round((100 * off) / Math.abs(truth)) : 0 };
+    const wrong = truth === 0 ? 'lesson.notQuite' : guess > truth ? 'lesson.notQuiteHigh' : 'lesson.notQuiteLow';
+    verdict.textContent = t({ right: 'lesson.right', sign: 'lesson.wrongSign', wrong }[result], words)
+      + (moved ? ` ${t('lesson.pictureBack')}` : '');
     module._webPostRedisplay(); // the panel shows the readout again
     render(readouts());
   };
@@ -203,17 +201,31 @@ export function attachLessons(module, links, readouts, builtIn) {
   });
   box.querySelector('[data-control="lesson-close"]').addEventListener('click', close);
 
-  for (const id of Object.keys(builtIn)) {
-    pick.add(new Option(/^# (.*)$/m.exec(builtIn[id])[1], id));
-  }
+  // the built-in lessons by their titles, in the page's language
+  const titles = () => {
+    for (const id of Object.keys(builtIn)) {
+      const title = /^# (.*)$/m.exec(builtInLesson(id))[1];
+      const option = [...pick.options].find((o) => o.value === id);
+      if (option) option.text = title;
+      else pick.add(new Option(title, id));
+    }
+  };
+  titles();
   pick.addEventListener('change', () => {
-    if (pick.value) open(builtIn[pick.value], { id: pick.value });
+    if (pick.value) open(builtInLesson(pick.value), { id: pick.value });
+  });
+  // another language: the built-in lesson open again in it, at the same step and picture
+  onLanguage(() => {
+    titles();
+    if (!lesson || !source?.id) return;
+    const state = stateLink();
+    open(builtInLesson(source.id), { id: source.id }, { step: at, rest: state });
   });
 
   const openFile = async (chosen) => {
     if (!chosen) return;
     if (chosen.size > MAX_BYTES) {
-      problem.textContent = `${chosen.name} is ${Math.ceil(chosen.size / 1024)} KB: a lesson is at most ${MAX_BYTES / 1024} KB.`;
+      problem.textContent = t('lesson.tooLarge', { file: chosen.name, size: Math.ceil(chosen.size / 1024), most: MAX_BYTES / 1024 });
       problem.hidden = false;
       return;
     }
@@ -221,6 +233,7 @@ export function attachLessons(module, links, readouts, builtIn) {
     if (!open(text, { packed: null })) source.packed = await squeeze(text);
   };
   file.addEventListener('change', () => openFile(file.files[0]));
+  document.querySelector('button[data-control="lesson-open"]').addEventListener('click', () => file.click());
   document.addEventListener('dragover', (e) => e.preventDefault());
   document.addEventListener('drop', (e) => {
     e.preventDefault();
@@ -229,19 +242,19 @@ export function attachLessons(module, links, readouts, builtIn) {
 
   links.add({
     keys: ['lesson', 'lessontext', 'step'],
-    check: (key, text) => (key === 'lesson' && !builtIn[text] ? `the lessons are ${Object.keys(builtIn).join(', ')}` : ''),
+    check: (key, text) => (key === 'lesson' && !builtIn[text] ? t('link.lessons', { lessons: Object.keys(builtIn).join(', ') }) : ''),
     apply(values, ignore, given) {
       const step = values.has('step') ? parseNumber(values.get('step').at(-1)) - 1 : 0;
-      if (!Number.isInteger(step) || step < 0) ignore('step', values.get('step').at(-1), 'a step is a whole number from 1');
+      if (!Number.isInteger(step) || step < 0) ignore('step', values.get('step').at(-1), t('link.step'));
       // the rest of the link is this very state: it is set on top of the step's
       const options = { step: Number.isInteger(step) ? step : 0, applyState: ![...given].some((k) => !this.keys.includes(k)) };
       if (values.has('lesson')) {
         const id = values.get('lesson').at(-1);
-        const error = builtIn[id] ? open(builtIn[id], { id }, options) : this.check('lesson', id);
+        const error = builtIn[id] ? open(builtInLesson(id), { id }, options) : this.check('lesson', id);
         if (error) ignore('lesson', id, error);
       } else if (values.has('lessontext')) {
         const packed = values.get('lessontext').at(-1);
-        const unreadable = 'no lesson can be read from it: the link may be cut short';
+        const unreadable = t('link.lessonUnreadable');
         // read after the rest of the link is set: the step's state comes first, then that again
         const rest = options.applyState ? null : stateOnly(window.location.hash.slice(1));
         unsqueeze(packed).then((text) => {
