@@ -1,19 +1,25 @@
-// The scenes of F5 to F7 on a real GL window: off by default, where every
+// The scenes of F5 to F9 on a real GL window: off by default, where every
 // later demonstration draws the same icosahedron as before, pixel for pixel;
 // with the switch on, the probe rays' tips and the gyroscope where the closed
-// forms put them, drawn with the same view constants as the scenes; and the
-// switch itself, read from the environment.
+// forms put them, drawn with the same view constants as the scenes; the
+// photograph's strips, in one piece across the direction of motion; F8 and F9
+// inside the window at every observer's time; the scenes' named axes only
+// when the page asks; and the switch itself, read from the environment.
 #include "glHarness.h"
 
 #include "app/keyboard.h"
 #include "app/sceneSettings.h"
 #include "app/state.h"
+#include "app/teaching.h"
 #include "relativity/readouts.h"
 #include "scenes/cones.h"
+#include "scenes/display.h"
 #include "scenes/gyroscope.h"
+#include "scenes/labels.h"
 #include "scenes/sceneView.h"
 #include "scenes/seen.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -52,12 +58,59 @@ Pixel project(const SpacetimeVector& p, double eyeX, double eyeDropY, double sca
     return {pixel(5.0 * ex / -ez), pixel(5.0 * ey / -ez)};
 }
 
+// Every vertex a whole frame draws, in window pixels of the 512 x 512 window,
+// under the window's own projection shrunk three times about its middle: a
+// vertex outside the window comes back outside 0..512, where the window's own
+// projection would have clipped it (and dropped a point).
+struct WindowVertex {
+    double x, y;
+    float r, g, b;
+};
+std::vector<WindowVertex> frameVertices() {
+    const int capacity = 1 << 21;
+    static std::vector<GLfloat> buffer(capacity);
+    const double shrink = 3.0;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glScaled(1.0 / shrink, 1.0 / shrink, 1.0);
+    glFrustum(-1.0, 1.0, -1.0, 1.0, 5.0, 25.0); // as the reshape callback sets it
+    glMatrixMode(GL_MODELVIEW);
+    glFeedbackBuffer(capacity, GL_3D_COLOR, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    onDisplay();
+    const GLint count = glRenderMode(GL_RENDER);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    EXPECT_GT(count, 0) << "feedback buffer overflow";
+    std::vector<WindowVertex> out;
+    const double middle = side / 2.0;
+    for (GLint i = 0; i < count;) {
+        const auto token = static_cast<GLenum>(buffer[i++]);
+        const int n = token == GL_POINT_TOKEN                                  ? 1
+                      : token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN ? 2
+                      : token == GL_POLYGON_TOKEN ? static_cast<int>(buffer[i++])
+                                                  : 0;
+        if (token == GL_PASS_THROUGH_TOKEN) {
+            ++i;
+        }
+        for (int k = 0; k < n; ++k, i += 7) {
+            out.push_back({middle + shrink * (buffer[i] - middle),
+                           middle + shrink * (buffer[i + 1] - middle), buffer[i + 3], buffer[i + 4],
+                           buffer[i + 5]});
+        }
+    }
+    return out;
+}
+
 class LaterScenes : public ::testing::Test {
   protected:
     void SetUp() override {
         restoreStartState();
     }
     void TearDown() override {
+        showAxisLabels = false;
         restoreStartState();
     }
 };
@@ -171,6 +224,133 @@ TEST_F(LaterScenes, ThePhotographHoldsTheSeenImageAndTheRestImage) {
     EXPECT_FALSE(colourNear(column(152), seenRow, 1, orange));
     EXPECT_TRUE(colourNear(column(68), restRow, 1, orange));
     EXPECT_FALSE(colourNear(column(125), restRow, 1, orange));
+}
+
+// Moving along +y the square is seen straight ahead, from -50.55 to 50.55
+// degrees: cos a = (cos a' - v) / (1 - v cos a') at the near corners, cos a' =
+// 2 / sqrt 5. Both strips then run from -180 to 180, each image one piece round 0.
+TEST_F(LaterScenes, AnImageAcrossTheDirectionOfMotionIsOnePieceOnTheStrips) {
+    scenesShown = true;
+    selectDemo(demoSquareTube);
+    makeBoost(0.0, 1.0, 0.6, 1.25, boostMatrix);
+    drawFrame();
+    const double c = 2.0 / std::sqrt(5.0);
+    const double edge = std::acos((c - 0.6) / (1.0 - 0.6 * c)) * 180.0 / pi; // 50.55
+    const double restEdge = std::acos(c) * 180.0 / pi;                       // 26.57
+    auto column = [](double degrees) {
+        return sceneToPixel(photographLeft +
+                            (photographRight - photographLeft) * (degrees + 180.0) / 360.0);
+    };
+    const Rgb orange{255, 102, 0};
+    const int seenRow = sceneToPixel(photographSeenY), restRow = sceneToPixel(photographRestY);
+    for (double a : {-edge + 2.0, -20.0, 0.0, 20.0, edge - 2.0}) {
+        EXPECT_TRUE(colourNear(column(a), seenRow, 1, orange)) << a;
+    }
+    for (double a : {-edge - 4.0, edge + 4.0, 170.0, -170.0}) {
+        EXPECT_FALSE(colourNear(column(a), seenRow, 1, orange)) << a;
+    }
+    EXPECT_TRUE(colourNear(column(0.0), restRow, 1, orange));
+    EXPECT_FALSE(colourNear(column(restEdge + 4.0), restRow, 1, orange));
+    EXPECT_FALSE(colourNear(column(-restEdge - 4.0), restRow, 1, orange));
+    // the strips' degrees and names in black, only when the page asks
+    auto blackByTheStrips = [] {
+        int n = 0;
+        for (const WindowVertex& p : frameVertices()) {
+            n += p.r == 0.0f && p.g == 0.0f && p.b == 0.0f &&
+                 p.y < sceneToPixel(photographSeenY + 0.15);
+        }
+        return n;
+    };
+    EXPECT_EQ(blackByTheStrips(), 0);
+    showAxisLabels = true;
+    EXPECT_GT(blackByTheStrips(), 5 * 10 + 16); // five numbers, "seen" and "at rest, same place"
+}
+
+TEST_F(LaterScenes, TheSquareAndTheDiskStayInsideTheWindowAtEveryObserversTime) {
+    scenesShown = true;
+    showAxisLabels = true;     // the strips' numbers and names too
+    const double margin = 2.0; // pixels
+    for (int demo : {demoSquareTube, demoRoundTube}) {
+        selectDemo(demo);
+        for (double v : {0.6, 0.9}) {
+            for (double angle : {0.0, 90.0, 180.0, 270.0, 35.0}) {
+                const double a = angle * pi / 180.0;
+                makeBoost(std::cos(a), std::sin(a), v, 1.0 / std::sqrt(1.0 - v * v), boostMatrix);
+                for (double look : {-5.0, -2.5, 0.0, 1.5, 5.0}) {
+                    lookTime = look;
+                    int outside = 0;
+                    const auto vertices = frameVertices();
+                    for (const WindowVertex& p : vertices) {
+                        outside += p.x < margin || p.x > side - margin || p.y < margin ||
+                                   p.y > side - margin;
+                    }
+                    EXPECT_GT(vertices.size(), 100u);
+                    EXPECT_EQ(outside, 0) << "demo " << demo << ", v " << v << " at " << angle
+                                          << " degrees, look " << look;
+                }
+            }
+        }
+    }
+}
+
+// The x, y and t axes in the corner, turned as each scene is: F4 has time
+// towards the viewer, F5 to F9 tilt it up the screen by 60 degrees (y away),
+// F8 and F9 first turn the scene about it by -40; drawn only when asked.
+TEST_F(LaterScenes, TheScenesNameTheirAxesOnlyWhenAsked) {
+    scenesShown = true;
+    // an eye-space point's window pixel in the start view
+    auto pixel = [](double x, double y, double z) {
+        return std::array<double, 2>{(5.0 * x / -z + 1.0) * side / 2.0,
+                                     (5.0 * y / -z + 1.0) * side / 2.0};
+    };
+    const double depth = -10.0;
+    const auto corner = pixel(sceneAxesX, sceneAxesY, depth);
+    // a black line from the corner point to the axis's tip, d its direction in eye space
+    auto hasAxis = [&](const std::vector<WindowVertex>& vertices, const double d[3]) {
+        const double L = sceneAxisLength;
+        const auto tip = pixel(sceneAxesX + L * d[0], sceneAxesY + L * d[1], depth + L * d[2]);
+        for (size_t i = 0; i + 1 < vertices.size(); ++i) {
+            const WindowVertex &a = vertices[i], &b = vertices[i + 1];
+            if (a.r == 0.0f && a.g == 0.0f && a.b == 0.0f &&
+                std::hypot(a.x - corner[0], a.y - corner[1]) < 0.5 &&
+                std::hypot(b.x - tip[0], b.y - tip[1]) < 0.5) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const double tilt = sceneTiltDegrees * pi / 180.0, turn = seenTurnAboutTime * pi / 180.0;
+    for (int demo : {4, 5, 6, 7, 8, 9}) {
+        selectDemo(demo);
+        const double spin = demo >= 8 ? turn : 0.0, lean = demo >= 5 ? tilt : 0.0;
+        double axes[3][3];
+        for (int k = 0; k < 3;
+             ++k) { // the frame drawn's x, y, t: turned about t, then tilted about x
+            const double e[3] = {k == 0 ? 1.0 : 0.0, k == 1 ? 1.0 : 0.0, k == 2 ? 1.0 : 0.0};
+            const double x = e[0] * std::cos(spin) - e[1] * std::sin(spin);
+            const double y = e[0] * std::sin(spin) + e[1] * std::cos(spin);
+            axes[k][0] = x;
+            axes[k][1] = y * std::cos(lean) - e[2] * std::sin(lean);
+            axes[k][2] = y * std::sin(lean) + e[2] * std::cos(lean);
+        }
+        const auto plain = frameVertices();
+        showAxisLabels = true;
+        const auto named = frameVertices();
+        showAxisLabels = false;
+        for (const auto& d : axes) {
+            EXPECT_FALSE(hasAxis(plain, d)) << "demo " << demo << ": none on the desktop's picture";
+            EXPECT_TRUE(hasAxis(named, d))
+                << "demo " << demo << ": an axis along " << d[0] << ", " << d[1] << ", " << d[2];
+        }
+        EXPECT_GT(named.size(), plain.size() + 3 * 4) << "demo " << demo << ": and their names";
+    }
+    showAxisLabels = true;
+    const double x[3] = {1.0, 0.0, 0.0};
+    selectDemo(1); // the diagrams name their own axes
+    EXPECT_FALSE(hasAxis(frameVertices(), x));
+    scenesShown = false;
+    selectDemo(5); // the icosahedron has no axes to name
+    EXPECT_FALSE(hasAxis(frameVertices(), x));
 }
 
 TEST(ScenesSwitch, OnlyLorentzScenesOneTurnsTheScenesOn) {

@@ -3,12 +3,17 @@
 // and, with the own frame's axes, their names x' and t' where those axes
 // reach 1.8 across or up the view, so that they stay in view under a boost. Text stands upright in
 // eye space at its point, as the events' letters do, so it reads the same whatever the boost and
-// the view.
+// the view. The 3D scenes have no axes of their own: short axes x, y and t in
+// the top left corner, turned as the scene is drawn (the view's turn, then the
+// scene's tilt and turn), name the directions of the frame drawn.
 #include "scenes/labels.h"
 
+#include "app/sceneSettings.h"
 #include "app/state.h"
 #include "app/teaching.h"
 #include "scenes/letters.h"
+#include "scenes/sceneView.h"
+#include "scenes/seen.h"
 #include "scenes/twin.h"
 
 #include <GL/gl.h>
@@ -25,6 +30,11 @@ const double edge = 2.0;            // the start view shows -2..2 both ways
 const double letterGridHeight = 6.0;
 const GLfloat labelLineWidth = 1.5f; // pixels, as the page's ratio scales them
 const int ticks[] = {-2, -1, 1, 2};
+const double sceneAxesDepth = -10.0; // eye units: the scene's distance in the start view
+const double foreshortened = 0.55; // an axis drawn shorter than this share is named beside its tip
+const double pointsAtViewer = 0.2; // and one shorter than this is ringed: it points at the viewer
+const double ringRadius = 0.035;   // eye units
+const int ringPoints = 16;
 const GLfloat textColour[3] = {0.0f, 0.0f, 0.0f}; // black: each palette's text colour
 const GLfloat ownColour[3] = {0.6f, 0.0f, 0.8f};  // violet, as the own axes
 
@@ -74,14 +84,65 @@ void drawNumbers() {
         textAt(text, 0.0, n, textHeight, Anchor::right, -textGap, n == edge ? -textHeight : 0.0);
     }
 }
-} // namespace
 
-void drawAxisLabels() {
-    if (!showAxisLabels || currentDemo < 1 || currentDemo > 3) {
-        return;
+// The scene's turn after the view, as each 3D scene applies it: F4 has time
+// towards the viewer, F5 to F9 tilt time up, F8 and F9 turn about it too.
+void orientLikeScene(int demo) {
+    if (demo >= demoUpwardCone) {
+        glRotated(sceneTiltDegrees, 1.0, 0.0, 0.0);
     }
-    glDisable(GL_LIGHTING);
-    glLineWidth(labelLineWidth);
+    if (demo == demoSquareTube || demo == demoRoundTube) {
+        glRotated(seenTurnAboutTime, 0.0, 0.0, 1.0);
+    }
+}
+
+// x, y and t as short black axes from one point, each named at its tip
+void drawSceneAxes() {
+    double turn[16];
+    glPushMatrix();
+    {
+        glGetDoublev(GL_MODELVIEW_MATRIX, turn); // the view: its turn only
+        turn[12] = turn[13] = turn[14] = 0.0;
+        glLoadIdentity();
+        glMultMatrixd(turn);
+        orientLikeScene(currentDemo);
+        glGetDoublev(GL_MODELVIEW_MATRIX, turn);
+        glLoadIdentity();
+        glColor3f(textColour[0], textColour[1], textColour[2]);
+        const char* const names[3] = {"x", "y", "t"};
+        for (int axis = 0; axis < 3; ++axis) {
+            const double* d = turn + 4 * axis; // the axis in eye space: the matrix's column
+            const double tipX = sceneAxesX + sceneAxisLength * d[0];
+            const double tipY = sceneAxesY + sceneAxisLength * d[1];
+            glBegin(GL_LINES);
+            glVertex3d(sceneAxesX, sceneAxesY, sceneAxesDepth);
+            glVertex3d(tipX, tipY, sceneAxesDepth + sceneAxisLength * d[2]);
+            glEnd();
+            // beyond its tip; an axis foreshortened by pointing away or at the viewer is
+            // named left of its tip, and one pointing straight at the viewer ringed
+            const double across = std::hypot(d[0], d[1]);
+            if (across < pointsAtViewer) {
+                glBegin(GL_LINE_LOOP);
+                for (int k = 0; k < ringPoints; ++k) {
+                    const double a = 2.0 * 3.14159265358979323846 * k / ringPoints;
+                    glVertex3d(sceneAxesX + ringRadius * std::cos(a),
+                               sceneAxesY + ringRadius * std::sin(a), sceneAxesDepth);
+                }
+                glEnd();
+            }
+            const bool beyond = across >= foreshortened;
+            const double reach = sceneAxisLength * across + textGap + 0.5 * nameHeight;
+            const double nameX =
+                beyond ? sceneAxesX + reach * d[0] / across : tipX - textGap - ringRadius;
+            const double nameY = beyond ? sceneAxesY + reach * d[1] / across : tipY;
+            drawTextAt(names[axis], nameX, nameY - 0.5 * nameHeight, sceneAxesDepth, nameHeight,
+                       beyond ? 0.5 : 1.0);
+        }
+    }
+    glPopMatrix();
+}
+
+void drawDiagramLabels() {
     glPushMatrix();
     {
         if (currentDemo == 3) {
@@ -104,6 +165,22 @@ void drawAxisLabels() {
         }
     }
     glPopMatrix();
+}
+} // namespace
+
+void drawAxisLabels() {
+    const bool diagram = currentDemo >= 1 && currentDemo <= 3;
+    const bool scene = currentDemo >= 4 && hasSceneOfItsOwn(currentDemo);
+    if (!showAxisLabels || !(diagram || scene)) {
+        return;
+    }
+    glDisable(GL_LIGHTING);
+    glLineWidth(labelLineWidth);
+    if (diagram) {
+        drawDiagramLabels();
+    } else {
+        drawSceneAxes();
+    }
     glLineWidth(1.0f);
     glEnable(GL_LIGHTING);
 }

@@ -1,7 +1,8 @@
-// A stroke font of the 26 capitals, the axes' x and t, the digits, a minus
-// and a prime, on a 4 x 6 grid: each glyph is strokes separated by blanks,
-// each stroke a run of grid points written as digit pairs "xy", drawn as one
-// line strip.
+// A stroke font of the 26 capitals, the small letters the labels use, the
+// digits, a minus, a prime, a comma, a point and a degree sign, on a 4 x 6 grid: each
+// glyph is strokes separated by blanks, each stroke a run of grid points
+// written as digit pairs "xy", drawn as one line strip. Small letters stand 4
+// tall; p, y and the comma are written 2 up and drawn 2 down, below the baseline.
 #include "scenes/letters.h"
 
 #include <GL/gl.h>
@@ -47,8 +48,50 @@ const char* const digitStrokes[10] = {
     "130405163645443313 1302011030414233", // 8
     "10304145361605041343",                // 9
 };
-const double glyphAdvance = 5.0; // grid units from one glyph to the next
-const double primeAdvance = 2.0;
+const double glyphAdvance = 5.0;  // grid units from one glyph to the next
+const double narrowAdvance = 2.0; // a prime, a comma, a point
+const double descent = 2.0;       // grid units p and the comma reach below the baseline
+const double letterHeight = 6.0;  // a capital's, grid units
+
+// the small letters a-z the labels use; "" where none is drawn yet
+const char* smallStrokes(char c) {
+    switch (c) {
+    case 'a':
+        return "4440 4334140301103041";
+    case 'c':
+        return "4334140301103041";
+    case 'e':
+        return "02424334140301103041";
+    case 'l':
+        return "16262130";
+    case 'm':
+        return "0004 03142320 23344340";
+    case 'n':
+        return "0004 0314344340";
+    case 'p':
+        return "0600 0516364543321203";
+    case 'r':
+        return "0004 03143443";
+    case 's':
+        return "43341403123241301001";
+    case 't':
+        return "16112030 0434";
+    case 'x':
+        return "0044 0440";
+    case 'y':
+        return "0623 4610";
+    default:
+        return "";
+    }
+}
+
+bool descends(char c) {
+    return c == 'p' || c == 'y' || c == ',';
+}
+
+double advanceOf(char c) {
+    return (c == '\'' || c == ',' || c == '.') ? narrowAdvance : glyphAdvance;
+}
 
 const char* strokesOf(char c) {
     if (c >= 'A' && c <= 'Z') {
@@ -57,15 +100,20 @@ const char* strokesOf(char c) {
     if (c >= '0' && c <= '9') {
         return digitStrokes[c - '0'];
     }
+    if (c >= 'a' && c <= 'z') {
+        return smallStrokes(c);
+    }
     switch (c) {
-    case 'x':
-        return "0044 0440";
-    case 't':
-        return "16112030 0434";
     case '-':
         return "0333";
     case '\'':
         return "3624";
+    case ',':
+        return "131201";
+    case '.':
+        return "1011";
+    case degreeSign:
+        return "1526352415";
     default:
         return "";
     }
@@ -74,10 +122,11 @@ const char* strokesOf(char c) {
 
 void drawLetter(char letter) {
     const char* p = strokesOf(letter);
+    const double drop = descends(letter) ? descent : 0.0;
     while (*p) {
         glBegin(GL_LINE_STRIP);
         for (; p[0] >= '0' && p[0] <= '9' && p[1] >= '0' && p[1] <= '9'; p += 2) {
-            glVertex2d(p[0] - '0', p[1] - '0');
+            glVertex2d(p[0] - '0', p[1] - '0' - drop);
         }
         glEnd();
         while (*p == ' ') {
@@ -89,7 +138,7 @@ void drawLetter(char letter) {
 double textWidth(const char* text) {
     double width = 0.0;
     for (const char* c = text; *c; ++c) {
-        width += *c == '\'' ? primeAdvance : glyphAdvance;
+        width += advanceOf(*c);
     }
     return width > 0.0 ? width - 1.0 : 0.0; // no gap after the last glyph
 }
@@ -98,7 +147,19 @@ void drawText(const char* text) {
     glPushMatrix();
     for (const char* c = text; *c; ++c) {
         drawLetter(*c);
-        glTranslated(*c == '\'' ? primeAdvance : glyphAdvance, 0.0, 0.0);
+        glTranslated(advanceOf(*c), 0.0, 0.0);
+    }
+    glPopMatrix();
+}
+
+void drawTextAt(const char* text, double x, double y, double z, double height, double alignment) {
+    const double scale = height / letterHeight;
+    glPushMatrix();
+    {
+        glTranslated(x - alignment * textWidth(text) * scale, y, z);
+        const GLfloat s = static_cast<GLfloat>(scale);
+        glScalef(s, s, s);
+        drawText(text);
     }
     glPopMatrix();
 }

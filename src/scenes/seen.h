@@ -2,13 +2,19 @@
 // (Penrose), on the observer's light cones, with the photograph beside it.
 #pragma once
 
-const double seenSceneDrop = -0.1;      // eye units
 const double seenTurnAboutTime = -40.0; // degrees: the object beside the observer's world line
-const float seenSceneScale = 0.55f;     // room for the tube and the cones
-const double photographLeft = -1.8;     // eye units at the scene's distance: 0 degrees
-const double photographRight = 1.8;     // 360 degrees
-const double photographSeenY = -1.62;   // the seen image
-const double photographRestY = -1.86;   // the object at rest in the same place
+const double seenLargestScale = 0.55;   // scene units to eye units, when the whole fits at it
+const double photographLeft = -1.8;     // eye units at the scene's distance: where the strips start
+const double photographRight = 1.8;     // and end (0 to 360 degrees, or -180 to 180)
+const double photographSeenY = -1.54;   // the seen image
+const double photographRestY = -1.80;   // the object at rest in the same place
+
+// The part of the view (eye units at the scene's distance, the view spanning
+// -2..2) that the construction is fitted into, whatever the observer's time.
+struct SeenRegion {
+    double left, right, bottom, top;
+};
+extern const SeenRegion constructionRegion;
 
 // The observer's world line and its light cones at lookTime; the object's world
 // tube through boostMatrix, its slice at lookTime (what is measured), where it

@@ -9,7 +9,7 @@
 #include <initializer_list>
 
 namespace {
-const int rimSamples = 36;
+const int rimSamples = seen::maxOutlinePoints;
 const int rimTicks = 12;
 const double tickMarkHalfHeight = 0.07; // a rim tick's mark on the photograph
 const GLfloat tickWidth = 3.0f;
@@ -56,11 +56,20 @@ bool rimSeen(const RimArc& arc, double degrees) {
 } // namespace
 
 namespace seen {
-void drawRoundTube(const SkyView& l) {
+int diskOutline(double points[][2]) {
+    for (int i = 0; i < rimSamples; ++i) {
+        points[i][0] = rimX(360.0 * i / rimSamples);
+        points[i][1] = rimY(360.0 * i / rimSamples);
+    }
+    return rimSamples;
+}
+
+void drawRoundTube(const SeenFrame& frame) {
+    const SkyView& l = frame.view;
     const RimArc arc = rimArc(l);
     glLineWidth(tubeWidth);
     setSceneColour(tubeColour);
-    for (double t : {-tubeHalfTime, tubeHalfTime}) {
+    for (double t : {frame.tubeFrom, frame.tubeTo}) {
         glBegin(GL_LINE_LOOP);
         {
             for (int i = 0; i < rimSamples; ++i) {
@@ -74,8 +83,8 @@ void drawRoundTube(const SkyView& l) {
     {
         for (int k = 0; k < rimTicks; ++k) {
             const double a = 360.0 * k / rimTicks;
-            sceneVertex({rimX(a), rimY(a), -tubeHalfTime});
-            sceneVertex({rimX(a), rimY(a), tubeHalfTime});
+            sceneVertex({rimX(a), rimY(a), frame.tubeFrom});
+            sceneVertex({rimX(a), rimY(a), frame.tubeTo});
         }
     }
     glEnd();

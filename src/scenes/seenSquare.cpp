@@ -25,7 +25,18 @@ void facePoint(SquareFace face, int i, double& x, double& y) {
 } // namespace
 
 namespace seen {
-void drawSquareTube(const SkyView& l) {
+int squareOutline(double points[][2]) {
+    for (int f = 0; f < squareFaceCount; ++f) {
+        double ends[2][2];
+        squareFaceEnds(static_cast<SquareFace>(f), ends);
+        points[f][0] = ends[0][0];
+        points[f][1] = ends[0][1];
+    }
+    return squareFaceCount;
+}
+
+void drawSquareTube(const SeenFrame& frame) {
+    const SkyView& l = frame.view;
     glLineWidth(tubeWidth);
     setSceneColour(tubeColour);
     glBegin(GL_LINES);
@@ -33,9 +44,9 @@ void drawSquareTube(const SkyView& l) {
         for (int f = 0; f < squareFaceCount; ++f) {
             double ends[2][2];
             squareFaceEnds(static_cast<SquareFace>(f), ends);
-            sceneVertex({ends[0][0], ends[0][1], -tubeHalfTime});
-            sceneVertex({ends[0][0], ends[0][1], tubeHalfTime});
-            for (double t : {-tubeHalfTime, tubeHalfTime}) {
+            sceneVertex({ends[0][0], ends[0][1], frame.tubeFrom});
+            sceneVertex({ends[0][0], ends[0][1], frame.tubeTo});
+            for (double t : {frame.tubeFrom, frame.tubeTo}) {
                 sceneVertex({ends[0][0], ends[0][1], t});
                 sceneVertex({ends[1][0], ends[1][1], t});
             }

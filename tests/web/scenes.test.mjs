@@ -7,6 +7,9 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { openPage, settle, drag, programReadouts, assertNear, linkOf, typeNumber } from './browser.mjs';
 
+// moving along +y, the square is seen straight ahead: its near corners at cos a' = 2 / sqrt 5
+// in its own frame, aberrated to cos a = (cos a' - v) / (1 - v cos a'), either side of 0
+const AHEAD = (Math.acos((2 / Math.sqrt(5) - 0.6) / (1 - (0.6 * 2) / Math.sqrt(5))) * 180) / Math.PI;
 const CLOSED_FORMS = {
   '#demo=5&boosts=0.6,0': { halfAngle: 53.1301, rayAngle: 53.1301, rayDoppler: 1.25 },
   '#demo=5&boosts=0.8,0': { halfAngle: 36.8699, rayAngle: 36.8699, rayDoppler: 5 / 3 },
@@ -21,6 +24,7 @@ const CLOSED_FORMS = {
   '#demo=8&boosts=0.8,0': { imageFrom: 123.3201, imageTo: 156.7186, apparentRotation: 53.1301 },
   '#demo=8&boosts=0.6,0&look=1.5': { imageFrom: 59.0270, imageTo: 111.5611, apparentRotation: 36.8699 },
   '#demo=8&boosts=0.6,0&look=-1.5': { imageFrom: 139.6336, imageTo: 163.8899, apparentRotation: 25.0576 },
+  '#demo=8&boosts=0,0.6': { imageFrom: -AHEAD, imageTo: AHEAD, apparentRotation: 0 },
   '#demo=9&boosts=0.6,0': { imageFrom: 109.4712, imageTo: 141.0576 },
   '#demo=9': { imageFrom: 70.5288, imageTo: 109.4712 },
   '#demo=9&boosts=0.6,0&look=1.5': { imageFrom: 68.5961, imageTo: 107.5152 },
@@ -51,6 +55,19 @@ describe('the 3D scenes', { concurrency: true }, () => {
       assert.deepEqual(lines.filter((l) => l.startsWith('Link ignored')), [], hash);
       await page.close();
     }
+  });
+
+  test('the paragraph of what to see names the colours of the palette in use', async (t) => {
+    const { page } = await openPage(t, '#demo=9&colours=high-contrast');
+    const see = () => page.$eval('#scene-see', (e) => e.textContent);
+    assert.match(await see(), /Measured \(vermilion\)/); // the high-contrast palette's red
+    await page.select('select[data-control="palette"]', 'dark');
+    await settle(page);
+    assert.match(await see(), /Measured \(orange red\)/);
+    await page.select('#demo-select', '5');
+    await settle(page);
+    assert.match(await see(), /\(orange red arrow\)/);
+    assert.match(await see(), /The faint dim grey cone/);
   });
 
   test('the controls set the probe ray, the orbit speed and the sides, and the link keeps them', async (t) => {

@@ -2,7 +2,8 @@
 // colours, high contrast on white, or dark for projectors; links carry it as
 // colours=), the legend of the demonstration shown, and the canvas's
 // accessible description, which names the demonstration and what it draws.
-// The colours and their names come from the program's palette.
+// The colours and their names come from the program's palette; colourName
+// gives other modules a colour's name in the palette in use.
 
 const PALETTES = ['desktop', 'high-contrast', 'dark'];
 const PRINTED_INSTEAD_OF_DARK = ['dark', 'high-contrast'];
@@ -41,24 +42,44 @@ const LEGENDS = {
     ['orange', 'the orbit’s 4-velocities, a ring on the ball']],
   8: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
     ['pale grey', 'the light cones: below, the light seen now; above, where a flash sent now goes; and what is not seen'],
-    ['mid grey', 'the square’s world tube, moving at v; the photograph’s sky from 0° (the direction of motion) to 360°'],
+    ['mid grey', 'the square’s world tube, moving at v; the photograph’s sky from 0° (the direction of motion) to 360°, '
+      + 'or −180° to 180° when the image spans 0°'],
     ['red', 'the square at the observer’s time: what is measured, contracted'],
     ['orange', 'the near face, where seen: on the cones, in the rulings of the light, and in the photograph'],
     ['sky', 'the far face, where seen'], ['magenta', 'the leading face, where seen'],
     ['dark green', 'the trailing face, where seen (the strip beneath: the square at rest in the same place)']],
   9: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
     ['pale grey', 'the light cones, and the part of the rim not seen'],
-    ['mid grey', 'the disk’s world tube; the photograph’s sky from 0° to 360°'],
+    ['mid grey', 'the disk’s world tube; the photograph’s sky from 0° to 360°, or −180° to 180°'],
     ['red', 'the disk at the observer’s time: what is measured, an ellipse'],
     ['grey', 'the seen part of the rim, on the past cone and in the photograph (beneath: the disk at rest in the same place)']],
   other: [['lit', 'a lit icosahedron: this demonstration has no scene of its own']],
 };
+let program = null; // the module, once the legend is attached
+let namesShown = { palette: null, names: {} }; // the names of the palette last asked about
+
+// The name of the program's colour `key` ('red', 'pale grey', …; see LEGENDS) in
+// the palette in use, as the legend names it.
+export function colourName(key) {
+  if (key === 'lit' || !program) return key === 'lit' ? LIT.name : key;
+  const palette = program._webPaletteEntryShown(0); // where this palette's colours are: one per palette
+  if (namesShown.palette !== palette) {
+    const names = {};
+    for (let i = 0; i < program._webPaletteEntryCount(); ++i) {
+      names[program.UTF8ToString(program._webPaletteEntryKey(i))] = program.UTF8ToString(program._webPaletteEntryName(i));
+    }
+    namesShown = { palette, names };
+  }
+  return namesShown.names[key] ?? key;
+}
+
 const HOW_TO = {
   3: 'Move the turnaround with a middle drag, or choose “move the turnaround” for a one-finger or left drag ' +
     '(arrow keys on the focused canvas do the same). It stays where both legs are slower than light.',
 };
 
 export function attachLegend(module, links, title) {
+  program = module;
   const picker = document.querySelector('select[data-control="palette"]');
   const list = document.getElementById('legend-list');
   const howTo = document.getElementById('legend-how');

@@ -6,6 +6,7 @@
 // passes them on.
 import { parseNumber, linkNumber } from '../core/link.js';
 import { attachPlayer } from '../core/player.js';
+import { colourName } from '../core/legend.js';
 
 const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4, look: 0 };
 const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long
@@ -15,31 +16,37 @@ const CONE_DEMOS = [5, 6];
 const THOMAS_DEMO = 7;
 const SEEN_DEMOS = [8, 9];
 const DEMOS_OF = { ray: CONE_DEMOS.join(' or '), orbit: THOMAS_DEMO, sides: THOMAS_DEMO, look: SEEN_DEMOS.join(' or ') };
+// each paragraph names its colours as the palette in use does: c(key) is the
+// name of the program's colour key (legend.js)
 const SEE = {
-  5: 'A flash at the origin, seen from a frame in which its source moves (red arrow). The 24 rulings are '
-    + 'evenly spaced in the source’s own frame; boosted, the orange half crowds into a cone of half-angle '
+  5: (c) => `A flash at the origin, seen from a frame in which its source moves (${c('red')} arrow). The 24 rulings `
+    + `are evenly spaced in the source’s own frame; boosted, the ${c('orange')} half crowds into a cone of half-angle `
     + 'acos v round the direction of motion, and each tip rises to its ray’s Doppler factor: the searchlight. '
-    + 'The faint grey cone is the same cone unboosted: light cones themselves do not move.',
-  6: 'The light reaching an observer at the origin, evenly spread in the observer’s own sky. Seen from a frame '
-    + 'in which the observer moves (red arrow), the orange half comes from within acos v of straight behind: '
-    + 'read the other way round, stars evenly spread in that frame crowd ahead of the moving observer '
+    + `The faint ${c('pale grey')} cone is the same cone unboosted: light cones themselves do not move.`,
+  6: (c) => 'The light reaching an observer at the origin, evenly spread in the observer’s own sky. Seen from a frame '
+    + `in which the observer moves (${c('red')} arrow), the ${c('orange')} half comes from within acos v of straight `
+    + 'behind: read the other way round, stars evenly spread in that frame crowd ahead of the moving observer '
     + '(aberration), and look bluer ahead.',
-  7: 'A gyroscope carried counter-clockwise round a circle keeps its spin (magenta) at right angles to its '
-    + 'world line, yet after one orbit it points elsewhere than the spin that does not precess (grey): turned '
-    + 'against the orbit by 360 (γ − 1) degrees. The bowl is the hyperboloid of 4-velocities with the orbit’s '
+  7: (c) => `A gyroscope carried counter-clockwise round a circle keeps its spin (${c('magenta')}) at right angles `
+    + `to its world line, yet after one orbit it points elsewhere than the spin that does not precess (${c('mid grey')}): `
+    + 'turned against the orbit by 360 (γ − 1) degrees. The bowl is the hyperboloid of 4-velocities with the orbit’s '
     + 'ring on it; a drag boosts the picture and rolls the ball. Drag the pointer round a circle of radius about '
     + '100 v pixels, γ times round: the picture comes back to rest turned by about the Thomas angle, which the '
     + 'Thomas–Wigner readout shows.',
-  8: 'A square moves past the observer, whose world line is the black time axis. Its red outline is the square '
-    + 'at the observer’s time: what is measured, contracted. What the observer sees is where the square’s world '
-    + 'tube meets the observer’s past light cone (the light arriving now): light from the far parts left earlier. '
-    + 'The strip below is the photograph, the sky from 0° (the direction of motion) to 360°, with the square at '
-    + 'rest in the same place beneath. Play the fly-by: once the square has passed, its trailing face comes into '
-    + 'view. It looks turned, not squashed.',
-  9: 'A disk moves past the observer. Measured (red) it is an ellipse, contracted along the motion; seen, its '
-    + 'outline on the past light cone is still a circle’s, only moved round in the sky by aberration. The coloured '
-    + 'ticks show which part of the rim is seen. Play the fly-by and compare the photograph’s width with the disk '
-    + 'at rest seen straight on: no contraction is seen.',
+  8: (c) => `A square moves past the observer, whose world line is the ${c('black')} time axis. Its ${c('red')} `
+    + 'outline is the square at the observer’s time: what is measured, contracted. What the observer sees is where '
+    + 'the square’s world tube meets the observer’s past light cone (the light arriving now): light from the far '
+    + 'parts left earlier. The strip below is the photograph, the sky from 0° (the direction of motion) to 360° '
+    + '(−180° to 180° when the image spans the direction of motion), with the square at rest in the same place '
+    + 'beneath. Play the fly-by: once the square has passed, its trailing face comes into view. It looks turned, '
+    + 'not squashed.',
+  9: (c) => `A disk moves past the observer. Measured (${c('red')}) it is an ellipse, contracted along the motion. `
+    + 'Seen, it is where its world tube meets the past light cone, and the coloured ticks show which part of the rim '
+    + 'is seen. The strip below is a one-dimensional photograph: it has only a width, and the width changes as the '
+    + 'disk flies by (at time 0 and 0.6 c, 31.59° against 38.94° for the disk at rest beneath), because aberration '
+    + 'spreads or crowds the sky, as a disk nearer or further away would look wider or narrower. That is no '
+    + 'contraction: what stays is the shape, turned round in the sky and not squashed, which a camera’s picture of '
+    + 'it shows round.',
 };
 
 export function attachScenes(module, links, readouts) {
@@ -159,7 +166,7 @@ export function attachScenes(module, links, readouts) {
     const seenFaces = q.demo === 8 ? module.UTF8ToString(module._webSeenFaces()) : '';
     if (faces.textContent !== seenFaces) faces.textContent = seenFaces;
     if (faces.parentElement.hidden === !seenFaces) faces.parentElement.hidden = !seenFaces;
-    const text = SEE[q.demo] || '';
+    const text = SEE[q.demo] ? SEE[q.demo](colourName) : '';
     if (see.textContent !== text) see.textContent = text;
   };
   return { refresh, playing: () => players.some((p) => p.playing()) };
