@@ -6,8 +6,10 @@
 // the view.
 #include "scenes/labels.h"
 
+#include "app/sceneSettings.h"
 #include "app/state.h"
 #include "app/teaching.h"
+#include "scenes/accelerated.h"
 #include "scenes/letters.h"
 #include "scenes/twin.h"
 
@@ -77,22 +79,27 @@ void drawNumbers() {
 } // namespace
 
 void drawAxisLabels() {
-    if (!showAxisLabels || currentDemo < 1 || currentDemo > 3) {
+    if (!showAxisLabels || !boostsAlongX(currentDemo)) {
         return;
     }
+    const bool ownAxes = showOwnAxes && currentDemo <= 3; // drawn over demonstrations 1-3 only
+    // t's name near the top of the view, which the accelerated observers' drop moves up
+    const double tNameAt = currentDemo > 3 ? nameAt - acceleratedSceneDrop : nameAt;
     glDisable(GL_LIGHTING);
     glLineWidth(labelLineWidth);
     glPushMatrix();
     {
         if (currentDemo == 3) {
             glTranslated(0.0, twinSceneDrop, 0.0);
+        } else if (currentDemo > 3) {
+            glTranslated(0.0, acceleratedSceneDrop, 0.0);
         }
         glColor3f(textColour[0], textColour[1], textColour[2]);
         drawTicks();
         drawNumbers();
         textAt("x", nameAt, 0.0, nameHeight, Anchor::centre, 0.0, textGap);
-        textAt("t", 0.0, nameAt, nameHeight, Anchor::left, textGap, 0.0);
-        if (showOwnAxes) { // the boost's columns: x' and t' in the diagram
+        textAt("t", 0.0, tNameAt, nameHeight, Anchor::left, textGap, 0.0);
+        if (ownAxes) { // the boost's columns: x' and t' in the diagram
             const double* m = boostMatrix.m;
             const double across = nameAt / std::fmax(std::fabs(m[0]), std::fabs(m[1]));
             const double up = nameAt / std::fmax(std::fabs(m[4]), std::fabs(m[5]));

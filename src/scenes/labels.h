@@ -1,4 +1,4 @@
-// The diagram's axis names and tick numbers (demonstrations 1-3), drawn when
+// The diagram's axis names and tick numbers (demonstrations 1-3, 10 and 11), drawn when
 // the page turns them on (showAxisLabels).
 #pragma once
 
