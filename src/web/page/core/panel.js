@@ -7,7 +7,8 @@
 import { parseNumber } from './link.js';
 
 const DEMO_COUNT = 12;
-const FIRST_DEFAULT_OBJECT = 10; // demonstrations from here on show the lit icosahedron
+const FIRST_DEFAULT_OBJECT = 12; // demonstrations from here on show the lit icosahedron
+const SUBJECTS = { 10: 'the accelerating rocket', 11: 'Bell’s spaceships' }; // titled only "F10", "F11"
 const MAX_VELOCITY = 0.99; // the controls' range, in units of c
 const MOST_DECIMALS = 15;
 const KEY_R = 114;
@@ -62,7 +63,8 @@ export function attachPanel(module, links, announce) {
 
   for (let n = 1; n <= DEMO_COUNT; ++n) {
     const title = module.UTF8ToString(module._webDemoTitle(n));
-    picker.add(new Option(n >= FIRST_DEFAULT_OBJECT ? `${title} (shows a lit icosahedron)` : title, String(n)));
+    const named = SUBJECTS[n] ? `${title}: ${SUBJECTS[n]}` : title;
+    picker.add(new Option(n >= FIRST_DEFAULT_OBJECT ? `${title} (shows a lit icosahedron)` : named, String(n)));
   }
   picker.addEventListener('change', () => module._webSpecial(Number(picker.value), 0));
   document.getElementById('reset-button').addEventListener('click', () => module._webKeyboard(KEY_R, 0));
