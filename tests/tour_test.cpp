@@ -56,6 +56,11 @@ TEST_F(Tour, EveryPictureShowsItsPhysics) {
     const double v1 = composed(50, 0.01), v2 = composed(60, 0.01), v3 = composed(40, 0.01);
     const double gamma2 = 1.0 / std::sqrt(1.0 - v2 * v2);
     const double travellerTop = 2.0 * std::sqrt(0.64) - 1.0; // turnaround at (0.6, 1.0)
+    // F10 boosted by 30 motion events of 0.01: (x, t) drawn at gamma (x + v t, t + v x)
+    const double vRocket = composed(30, 0.01), gRocket = 1.0 / std::sqrt(1.0 - vRocket * vRocket);
+    auto drawnAt = [&](double x, double t) {
+        return Probe{gRocket * (x + vRocket * t), gRocket * (t + vRocket * x), black, 0};
+    };
     const std::vector<Expected> gallery = {
         {"f1-time-dilation-rest.png", {{0, 0.5, cyan, 0}, {0, 1.5, red, 1}}},
         {"f1-time-dilation-v0.46.png", {{v1 * 0.75, 0.75, cyan, 2}, {0, 1.5, red, 1}}},
@@ -82,6 +87,17 @@ TEST_F(Tour, EveryPictureShowsItsPhysics) {
         {"f8-square-seen-rest.png", {}},
         {"f8-square-seen-v0.46.png", {}},
         {"f9-disk-seen-v0.46.png", {}},
+        // the accelerated observers, drawn 1.5 down: the rocket's event at tau = 1 and
+        // its world line at tau = 0.75; the rear ship likewise, the front L = 0.5 further
+        {"f10-rocket.png",
+         {{std::cosh(1.0) - 1, std::sinh(1.0) - 1.5, black, 2},
+          {std::cosh(0.75) - 1, std::sinh(0.75) - 1.5, green, 2}}},
+        {"f10-rocket-boosted.png",
+         {{drawnAt(std::cosh(1.0) - 1, std::sinh(1.0)).x,
+           drawnAt(std::cosh(1.0) - 1, std::sinh(1.0)).y - 1.5, black, 2}}},
+        {"f11-bell-ships.png",
+         {{std::cosh(1.0) - 1, std::sinh(1.0) - 1.5, black, 2},
+          {std::cosh(0.75) - 0.5, std::sinh(0.75) - 1.5, teal, 2}}},
     };
     for (const Expected& e : gallery) {
         Image image;

@@ -2,7 +2,8 @@
 // XTest as a user would, saving a PNG of every demonstration (at rest, boosted,
 // rotated, with the turnaround moved), an index.md that names the gestures and
 // the physics numbers of each picture, and the desktop icon; then the 3D scenes
-// of F5 to F9, from a second run with LORENTZ_SCENES=1.
+// of F5 to F9 and the accelerated observers of F10 and F11, from a second run
+// with LORENTZ_SCENES=1.
 //   usage: lorentz-tour PROGRAM OUTPUT_DIRECTORY
 #include "xdriver.h"
 
@@ -124,7 +125,8 @@ std::vector<Shot> tour() {
     };
 }
 
-// the scenes of F5 to F9, at rest and boosted along +x by 5 motion events of 10 px
+// the scenes of F5 to F9, at rest and boosted along +x by 5 motion events of 10 px; then
+// the accelerated observers of F10 and F11
 std::vector<Shot> sceneTour() {
     const double v = composed(5, 0.1), g = gammaOf(v);
     const double degrees = 180.0 / std::acos(-1.0);
@@ -174,6 +176,29 @@ std::vector<Shot> sceneTour() {
              tapKey(s, XK_F9);
              dragSteps(s, {1}, 5, 10, 0);
          }},
+        {"f10-rocket.png", "F10 (the rocket at constant proper acceleration)", "F10",
+         [] {
+             return "g = 1, τ = 1: t = " + fixed(std::sinh(1.0)) +
+                    ", x = " + fixed(std::cosh(1.0) - 1.0) + ", v = " + fixed(std::tanh(1.0)) +
+                    "; home's clock on its line of simultaneity " + fixed(std::tanh(1.0)) +
+                    " (never past 1/g = 1), seen by light " + fixed(1.0 - std::exp(-1.0));
+         },
+         [](DemoSession& s) { tapKey(s, XK_F10); }},
+        {"f10-rocket-boosted.png", "F10 (the rocket at constant proper acceleration)",
+         "left drag to the right, 30 motion events of 3 px",
+         [] {
+             const double w = std::atanh(composed(30, 0.01));
+             return "the launch frame drawn at v = " + fixed(std::tanh(w)) +
+                    ": the same hyperbola, the rocket drawn at tanh(1 + " + fixed(w) +
+                    ") = " + fixed(std::tanh(1.0 + w));
+         },
+         [](DemoSession& s) { dragSteps(s, {1}, 30, 3, 0); }},
+        {"f11-bell-ships.png", "F11 (Bell's spaceships)", "F11",
+         [] {
+             return std::string("L = 0.5, τ = 1: the gap in the rear's frame 0.931, the string "
+                                "stretched by 0.863 broke at τ = 0.362; the front's clock 1.558");
+         },
+         [](DemoSession& s) { tapKey(s, XK_F11); }},
     };
 }
 

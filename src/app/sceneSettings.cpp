@@ -2,6 +2,8 @@
 // orbit speed and place, the polygon of boosts, and the observer's time.
 #include "app/sceneSettings.h"
 
+#include "app/accelerated.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -23,11 +25,17 @@ void readScenesSwitch() {
 
 bool hasSceneOfItsOwn(int demo) {
     return (demo >= 1 && demo <= lastSceneOfItsOwn) ||
-           (scenesShown && demo >= demoUpwardCone && demo <= demoRoundTube);
+           (scenesShown && demo >= demoUpwardCone && demo <= demoBellShips);
 }
 
 bool boostsInThreeDimensions(int demo) {
-    return demo == lastSceneOfItsOwn || (hasSceneOfItsOwn(demo) && demo > lastSceneOfItsOwn);
+    return demo == lastSceneOfItsOwn ||
+           (scenesShown && demo >= demoUpwardCone && demo <= demoRoundTube);
+}
+
+bool boostsAlongX(int demo) {
+    return (demo >= 1 && demo < lastSceneOfItsOwn) ||
+           (scenesShown && (demo == demoRocket || demo == demoBellShips));
 }
 
 void resetSceneSettings() {

@@ -1,10 +1,12 @@
-// The 3D scenes of demonstrations 5 to 9 and what they add to the state. The
-// desktop shows them only when started with LORENTZ_SCENES=1 (otherwise 5 to
-// 12 show the lit icosahedron); the page always does. The scenes read these
-// values; the page's controls write them.
+// The 3D scenes of demonstrations 5 to 9 and what they add to the state, and
+// which demonstrations have a scene of their own. The desktop shows the
+// scenes of 5 to 9 and the accelerated observers of 10 and 11 only when
+// started with LORENTZ_SCENES=1 (otherwise 5 to 12 show the lit icosahedron);
+// the page always does. The scenes read these values; the page's controls
+// write them.
 #pragma once
 
-extern bool scenesShown;           // demonstrations 5-7 draw their scenes
+extern bool scenesShown;           // demonstrations 5-11 draw their scenes
 extern double probeRayDegrees;     // F5, F6: the highlighted ray, own frame, from the motion
 extern double orbitSpeed;          // F7: the gyroscope's speed on its orbit, units of c
 extern int polygonSides;           // F7: the polygon of boosts compared with the circle
@@ -23,10 +25,13 @@ const int defaultPolygonSides = 4;
 // scenesShown from the environment: LORENTZ_SCENES=1 turns the scenes on.
 void readScenesSwitch();
 
-// Whether demo draws a scene of its own, and whether its left drag boosts
-// along the drag in x-y with time on z (demonstration 4 and the scenes).
+// Whether demo draws a scene of its own; whether its left drag boosts along
+// the drag in x-y with time on z (demonstration 4 and the 3D scenes), or
+// along x with time up (the spacetime diagrams: 1-3, and 10 and 11 while the
+// scenes are shown).
 bool hasSceneOfItsOwn(int demo);
 bool boostsInThreeDimensions(int demo);
+bool boostsAlongX(int demo);
 
 // The F5-F9 values back to their start (scenesShown stays).
 void resetSceneSettings();

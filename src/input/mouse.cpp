@@ -1,5 +1,5 @@
 // Mouse tracking and the boost drag. Gestures by buttons held:
-//   left            boost along the drag (x only in demonstrations 1-3)
+//   left            boost along the drag (x only in the spacetime diagrams: 1-3, 10, 11)
 //   middle          move the twin turnaround (demonstration 3)
 //   left+middle     pan in the screen plane; Shift alone: sideways and in depth
 //   right           rotate about an axis in the screen plane
@@ -18,7 +18,7 @@
 
 namespace {
 const double minDragLength = 1e-7;  // pixels; shorter means no movement
-const double boostPerEvent = 0.01;  // beta per motion event, demonstrations 1-3
+const double boostPerEvent = 0.01;  // beta per motion event, the spacetime diagrams
 const double boostPerPixel = 0.01;  // beta per pixel, demonstration 4
 const double maxBoostPixels = 99.0; // keeps one step's beta at 0.99, a proper boost
 const int buttonBits = 32;
@@ -59,7 +59,7 @@ bool boostDrag() {
     const double uy = dy / length;
 
     Matrix4 step;
-    if (currentDemo >= 1 && currentDemo <= 3) {
+    if (boostsAlongX(currentDemo)) {
         // along x, time on y
         const double beta = boostPerEvent * ux;
         if (currentDemo == 3) {

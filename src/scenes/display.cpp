@@ -1,12 +1,14 @@
 // Display callback and the 3D searchlight scene (demonstration 4). Each frame
 // is drawn from scratch in immediate mode from currentDemo and boostMatrix;
-// demonstrations 5..12 show the lit unit icosahedron, unboosted, except 5 to 9
-// while the scenes are shown (the light cones, Thomas precession, and what is
-// seen of a moving square and disk).
+// demonstrations 5..12 show the lit unit icosahedron, unboosted, except 5 to 11
+// while the scenes are shown (the light cones, Thomas precession, what is
+// seen of a moving square and disk, the accelerating rocket and Bell's ships).
 #include "scenes/display.h"
 
+#include "app/accelerated.h"
 #include "app/sceneSettings.h"
 #include "app/state.h"
+#include "scenes/accelerated.h"
 #include "scenes/cones.h"
 #include "scenes/gyroscope.h"
 #include "scenes/labels.h"
@@ -23,7 +25,7 @@ const GLfloat searchlightLineWidth = 3.0f;
 const GLfloat rodScaleX = 0.1f, rodScaleY = 0.1f, rodScaleZ = 4.0f; // rod 0.1 x 0.1 x 4
 const double cubeEdge = 1.5;
 
-// demonstrations 5 to 9 while the scenes are shown
+// demonstrations 5 to 11 while the scenes are shown
 void drawLaterScene(int demo) {
     switch (demo) {
     case demoUpwardCone:
@@ -40,6 +42,12 @@ void drawLaterScene(int demo) {
         break;
     case demoRoundTube:
         drawRoundTubeScene();
+        break;
+    case demoRocket:
+        drawRocketScene();
+        break;
+    case demoBellShips:
+        drawBellShipsScene();
         break;
     default:
         break;

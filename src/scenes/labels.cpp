@@ -11,6 +11,7 @@
 #include "app/sceneSettings.h"
 #include "app/state.h"
 #include "app/teaching.h"
+#include "scenes/accelerated.h"
 #include "scenes/letters.h"
 #include "scenes/sceneView.h"
 #include "scenes/seen.h"
@@ -143,17 +144,22 @@ void drawSceneAxes() {
 }
 
 void drawDiagramLabels() {
+    const bool ownAxes = showOwnAxes && currentDemo <= 3; // drawn over demonstrations 1-3 only
+    // t's name near the top of the view, which the accelerated observers' drop moves up
+    const double tNameAt = currentDemo > 3 ? nameAt - acceleratedSceneDrop : nameAt;
     glPushMatrix();
     {
         if (currentDemo == 3) {
             glTranslated(0.0, twinSceneDrop, 0.0);
+        } else if (currentDemo > 3) {
+            glTranslated(0.0, acceleratedSceneDrop, 0.0);
         }
         glColor3f(textColour[0], textColour[1], textColour[2]);
         drawTicks();
         drawNumbers();
         textAt("x", nameAt, 0.0, nameHeight, Anchor::centre, 0.0, textGap);
-        textAt("t", 0.0, nameAt, nameHeight, Anchor::left, textGap, 0.0);
-        if (showOwnAxes) { // the boost's columns: x' and t' in the diagram
+        textAt("t", 0.0, tNameAt, nameHeight, Anchor::left, textGap, 0.0);
+        if (ownAxes) { // the boost's columns: x' and t' in the diagram
             const double* m = boostMatrix.m;
             const double across = nameAt / std::fmax(std::fabs(m[0]), std::fabs(m[1]));
             const double up = nameAt / std::fmax(std::fabs(m[4]), std::fabs(m[5]));
@@ -169,8 +175,8 @@ void drawDiagramLabels() {
 } // namespace
 
 void drawAxisLabels() {
-    const bool diagram = currentDemo >= 1 && currentDemo <= 3;
-    const bool scene = currentDemo >= 4 && hasSceneOfItsOwn(currentDemo);
+    const bool diagram = boostsAlongX(currentDemo); // 1-3, and 10, 11 where shown
+    const bool scene = !diagram && currentDemo >= 4 && hasSceneOfItsOwn(currentDemo);
     if (!showAxisLabels || !(diagram || scene)) {
         return;
     }

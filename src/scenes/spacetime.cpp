@@ -54,6 +54,18 @@ void drawHyperbolaBranch(Branch branch, double intervalSquared) {
 } // namespace
 
 void drawSpacetimeAxes(double intervalSquared) {
+    drawAxesAndLightLines();
+
+    // timelike branches (future, past), then spacelike (right, left)
+    glColor3f(1.0f, 1.0f, 0.0f);
+    glLineWidth(diagramLineWidth);
+    drawHyperbolaBranch(Branch::Future, intervalSquared);
+    drawHyperbolaBranch(Branch::Past, intervalSquared);
+    drawHyperbolaBranch(Branch::Right, intervalSquared);
+    drawHyperbolaBranch(Branch::Left, intervalSquared);
+}
+
+void drawAxesAndLightLines() {
     const double e = diagramHalfExtent;
 
     // space and time axes
@@ -71,14 +83,6 @@ void drawSpacetimeAxes(double intervalSquared) {
     glColor3f(0.0f, 0.0f, 1.0f);
     glLineWidth(diagramLineWidth);
     drawLine(-e, e, e, -e);
-
-    // timelike branches (future, past), then spacelike (right, left)
-    glColor3f(1.0f, 1.0f, 0.0f);
-    glLineWidth(diagramLineWidth);
-    drawHyperbolaBranch(Branch::Future, intervalSquared);
-    drawHyperbolaBranch(Branch::Past, intervalSquared);
-    drawHyperbolaBranch(Branch::Right, intervalSquared);
-    drawHyperbolaBranch(Branch::Left, intervalSquared);
 }
 
 void drawTimeDilationScene() {

@@ -5,6 +5,10 @@
 // Leaves line width 3 and the colour yellow; the caller turns lighting off.
 void drawSpacetimeAxes(double intervalSquared);
 
+// The same without the hyperbolas: axes and light lines, 4 units each way.
+// Leaves line width 3 and the colour blue.
+void drawAxesAndLightLines();
+
 // Demonstration 1: lattice of events and a clock's world line, boosted.
 void drawTimeDilationScene();
 

@@ -16,6 +16,7 @@ add_library(lorentz STATIC ${lorentzSources}
   src/web/program/diagram.cpp
   src/web/program/palette.cpp
   src/web/program/panel.cpp
+  src/web/program/rocket.cpp
   src/web/program/scenes.cpp
   src/web/program/trip.cpp
 )
@@ -34,7 +35,8 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webSetTurnaround _webSetOverlays _webSetLabels _webAddEventOwn _webAddEventDiagram _webPlaceEventAt _webEventAt _webMoveEventTo _webEventLetter _webSetEventLetter _webRemoveEvent
   _webClearEvents _webEventCount _webEventReadouts _webSetPair _webSetTau _webSetSignalInterval _webSetRide
   _webHideTrip _webAddBoost _webShowScenes _webSetProbeRay _webSetOrbitSpeed _webSetPolygonSides
-  _webSetOrbitShare _webResetScenes _webSetLookTime _webSeenFaces)
+  _webSetOrbitShare _webResetScenes _webSetLookTime _webSeenFaces
+  _webSetAccelerated _webResetAccelerated)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
   -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
@@ -47,7 +49,7 @@ set(pageParts ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.ht
   ${pageDir}/core/i18n.js ${pageDir}/core/link.js ${pageDir}/core/announce.js ${pageDir}/core/panel.js ${pageDir}/core/legend.js
   ${pageDir}/core/player.js ${pageDir}/core/history.js
   ${pageDir}/input/input.js ${pageDir}/input/keys.js
-  ${pageDir}/diagrams/pair.js ${pageDir}/diagrams/events.js ${pageDir}/diagrams/twins.js
+  ${pageDir}/diagrams/pair.js ${pageDir}/diagrams/events.js ${pageDir}/diagrams/twins.js ${pageDir}/diagrams/rocket.js
   ${pageDir}/scenes/scenes.js
   ${pageDir}/lessons/lessonText.js ${pageDir}/lessons/lessons.js ${pageDir}/lessons/lessonHelp.js
   ${pageDir}/classroom/picture.js ${pageDir}/classroom/fold.js ${pageDir}/classroom/present.js ${pageDir}/classroom/share.js)

@@ -3,6 +3,7 @@
 // display callback is wrapped only to count how often freeglut runs it.
 #include "glHarness.h"
 
+#include "app/accelerated.h"
 #include "app/keyboard.h"
 #include "app/reshape.h"
 #include "app/sceneSettings.h"
@@ -60,6 +61,7 @@ void restoreStartState() {
     initState();
     scenesShown = false;
     resetSceneSettings();
+    resetAcceleratedSettings();
     buttonMask = 0;
     mouseModifiers = 0;
     lastMouseX = lastMouseY = 0;

@@ -26,7 +26,7 @@ const SCRIPTS = {
   'F4 boosted diagonally': ['key:F4', 'drag:1:256,256:300,212:20'],
   'F4 boosted, then rotated': ['key:F4', 'drag:1:256,256:306,256:25', 'drag:3:256,256:286,226:30'],
   'F1 panned and rotated': ['key:F1', 'drag:1+2:256,256:296,236:20', 'drag:3:300,300:330,280:20'],
-  'F10 icosahedron rotated': ['key:F10', 'drag:3:200,256:260,300:30'],
+  'F12 icosahedron rotated': ['key:F12', 'drag:3:200,256:260,300:30'],
   // the 3D scenes: the desktop draws them with LORENTZ_SCENES=1
   'F5 cone boosted': { scenes: true, steps: ['key:F5', 'drag:1:230,256:280,256:25'] },
   'F6 cone boosted diagonally, then rotated': {
@@ -34,6 +34,9 @@ const SCRIPTS = {
   'F7 gyroscope boosted': { scenes: true, steps: ['key:F7', 'drag:1:256,256:236,276:15'] },
   'F8 square seen, boosted': { scenes: true, steps: ['key:F8', 'drag:1:230,256:280,256:10'] },
   'F9 disk seen, boosted': { scenes: true, steps: ['key:F9', 'drag:1:230,256:280,256:10'] },
+  // the accelerated observers, which the desktop draws at τ = 1 with LORENTZ_SCENES=1
+  'F10 rocket boosted': { scenes: true, steps: ['key:F10', 'drag:1:230,300:280,300:20'] },
+  'F11 ships boosted left': { scenes: true, steps: ['key:F11', 'drag:1:280,300:230,300:15'] },
   // 150 px a move: beta 0.99 each, the rod's world line swings behind the eye
   'F4 flicked hard, then rotated': ['key:F4', 'drag:1:50,256:350,256:2', 'drag:3:256,256:226,296:40'],
   // the page's one-pointer modes against the desktop's buttons
@@ -58,6 +61,7 @@ const PALETTE = {
   red: [255, 0, 0], blue: [0, 0, 255], cyan: [0, 255, 255], black: [0, 0, 0], green: [0, 255, 0],
   teal: [0, 204, 204], orange: [255, 102, 0], scale: [51, 51, 255], grey: [51, 51, 51],
   magenta: [255, 0, 255], sky: [77, 153, 255], 'dark green': [0, 115, 0], 'mid grey': [128, 128, 128],
+  violet: [153, 0, 204], salmon: [255, 140, 140],
 };
 function classify([r, g, b]) {
   if (r > 200 && g > 200 && b > 200) return null;

@@ -129,7 +129,8 @@ describe('the 3D scenes', { concurrency: true }, () => {
     assert.deepEqual(options.slice(4, 9), ['F5: 3D: Upward Cone warp', 'F6: 3D: Downward Cone warp',
       'F7: 3D: Thomas precession/rolling ball', 'F8: 3D: +- up/down Hemicones on square tube = Terrell',
       'F9: 3D: +- up/down Hemicones on round tube  = Penrose']);
-    assert.match(options[9], /icosahedron/);
+    assert.deepEqual(options.slice(9, 11), ['F10: the accelerating rocket', 'F11: Bell’s spaceships']);
+    assert.match(options[11], /icosahedron/);
   });
 
   for (const [id, answers] of Object.entries(LESSON_ANSWERS)) {

@@ -16,12 +16,12 @@ import { deflateRawSync } from 'node:zlib';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-paradox', 'thomas-wigner', 'searchlight',
-  'thomas-precession', 'terrell-penrose'];
+  'thomas-precession', 'terrell-penrose', 'accelerated-rocket', 'bell-spaceships'];
 // by folder: the page's plumbing (core), input, the 2D diagrams, the 3D scenes,
 // lessons and what a class does with a picture (classroom)
 const MODULES = ['lessons/builtInLessons.js', 'core/languagePacks.js', 'core/i18n.js', 'core/link.js', 'input/input.js', 'input/keys.js', 'core/announce.js',
   'core/panel.js', 'core/legend.js', 'diagrams/pair.js', 'diagrams/events.js', 'core/player.js', 'diagrams/twins.js',
-  'scenes/scenes.js', 'lessons/lessonText.js', 'lessons/lessons.js', 'classroom/picture.js', 'lessons/lessonHelp.js',
+  'scenes/scenes.js', 'diagrams/rocket.js', 'lessons/lessonText.js', 'lessons/lessons.js', 'classroom/picture.js', 'lessons/lessonHelp.js',
   'classroom/fold.js', 'classroom/present.js', 'core/history.js', 'classroom/share.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');

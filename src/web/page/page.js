@@ -12,6 +12,7 @@ import { attachLegend } from './core/legend.js';
 import { attachEvents } from './diagrams/events.js';
 import { attachTwins } from './diagrams/twins.js';
 import { attachScenes } from './scenes/scenes.js';
+import { attachRocket } from './diagrams/rocket.js';
 import { attachLessons } from './lessons/lessons.js';
 import { attachLessonHelp, READOUT_GROUPS } from './lessons/lessonHelp.js';
 import { BUILT_IN_LESSONS } from './lessons/builtInLessons.js';
@@ -101,7 +102,8 @@ async function start() {
   const twins = attachTwins(module, links, demo.readouts);
   const events = attachEvents(module, links, demo.readouts);
   const scenes = attachScenes(module, links, demo.readouts);
-  const playing = () => twins.playing() || scenes.playing();
+  const rocket = attachRocket(module, links, demo.readouts);
+  const playing = () => twins.playing() || scenes.playing() || rocket.playing();
   const status = document.getElementById('picture-status');
   const say = (text) => { status.textContent = text; };
   const refreshPicture = attachPicture(canvas, demo.readouts, playing, say);
@@ -117,7 +119,9 @@ async function start() {
     events.refresh(q);
     twins.refresh(q);
     scenes.refresh(q);
-    refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? [...twins.legendEntries(q), ...events.legendEntries()] : []);
+    rocket.refresh(q);
+    refreshLegend(q.demo, q.demo >= 1 && q.demo <= 3 ? [...twins.legendEntries(q), ...events.legendEntries()]
+      : rocket.legendEntries(q));
     refreshLesson(q);
     if (q.demo !== spokenDemo) {
       spokenDemo = q.demo;

@@ -3,7 +3,7 @@
 // velocity written for a link, and the demonstrations' titles. The page calls:
 //   webReadoutCount(), webReadoutName(i)   the readouts' names, in order
 //   webReadouts()        their values, refreshed; NaN where not shown
-//   webSetVelocity(v)    demonstrations 1-3, |v| < 1; 0 when refused
+//   webSetVelocity(v)    the spacetime diagrams (1-3, 10, 11), |v| < 1; 0 when refused
 //   webSetRapidity(w)    the same by rapidity, for links too close to c for v
 //   webSetBoostParts(v, w, heading, turn)  demonstrations 4-9: the boost from rest,
 //                        speed v (or rapidity w where v is NaN) towards heading
@@ -27,6 +27,7 @@
 #include "web/platform/webgl.h"
 #include "web/program/diagram.h"
 #include "web/program/palette.h"
+#include "web/program/rocket.h"
 #include "web/program/scenes.h"
 #include "web/program/trip.h"
 
@@ -119,11 +120,13 @@ const char* const quantityNames[] = {
     "heading",
 };
 static_assert(sizeof quantityNames / sizeof quantityNames[0] == quantityCount, "a name a quantity");
-double readouts[quantityCount + sceneQuantityCount]; // the scenes' after the panel's own
+// the scenes' after the panel's own, then the accelerated observers'
+const int rocketQuantitiesAt = quantityCount + sceneQuantityCount;
+double readouts[rocketQuantitiesAt + rocketQuantityCount];
 char linkText[160];
 
 bool hasVelocityControl() {
-    return currentDemo >= 1 && currentDemo <= demoTwinParadox;
+    return boostsAlongX(currentDemo);
 }
 
 // The boost along x that the velocity control and links set.
@@ -169,11 +172,13 @@ void trimZeros(char* text) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int webReadoutCount() {
-    return quantityCount + sceneQuantityCount;
+    return rocketQuantitiesAt + rocketQuantityCount;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* webReadoutName(int i) {
-    return (i >= 0 && i < quantityCount) ? quantityNames[i] : sceneQuantityName(i - quantityCount);
+    return (i >= 0 && i < quantityCount) ? quantityNames[i]
+           : i < rocketQuantitiesAt      ? sceneQuantityName(i - quantityCount)
+                                         : rocketQuantityName(i - rocketQuantitiesAt);
 }
 
 EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
@@ -209,6 +214,14 @@ EMSCRIPTEN_KEEPALIVE const double* webReadouts() {
                                 ? std::atan2(parts.velocityY, parts.velocityX) * degreesPerRadian
                                 : 0.0;
         readSceneQuantities(parts.speed, readouts + quantityCount);
+    }
+    RocketMotion motion;
+    if (readRocketQuantities(std::asinh(boostMatrix.m[4]), motion, readouts + rocketQuantitiesAt)) {
+        readouts[velocity] = motion.velocity;
+        readouts[gamma] = motion.gamma;
+        readouts[rapidity] = motion.rapidity;
+        readouts[homeTimeSimultaneous] = motion.homeTimeSimultaneous;
+        readouts[homeTimeSeen] = motion.homeTimeSeen;
     }
     TripReadouts trip;
     if (currentTrip(trip)) {
@@ -258,7 +271,7 @@ EMSCRIPTEN_KEEPALIVE int webSetRapidity(double w) {
     return 1;
 }
 
-// The boost of demonstrations 1-3 as a link writes it: v with the decimals
+// The boost of the spacetime diagrams as a link writes it: v with the decimals
 // that reopen its Lorentz factor, or its rapidity where v has too few.
 EMSCRIPTEN_KEEPALIVE const char* webLinkVelocity() {
     linkText[0] = '\0';

@@ -53,6 +53,17 @@ const LEGENDS = {
     ['mid grey', 'the disk’s world tube; the photograph’s sky from 0° to 360°, or −180° to 180°'],
     ['red', 'the disk at the observer’s time: what is measured, an ellipse'],
     ['grey', 'the seen part of the rim, on the past cone and in the photograph (beneath: the disk at rest in the same place)']],
+  // and what the rocket's trip adds (rocket.js)
+  10: [['red', 'the axes x and t (at rest: the launch frame)'], ['blue', 'light, along x = ±t'], ['dark green', 'home'],
+    ['black', 'the rocket now, and the home clock its line of simultaneity meets'],
+    ['magenta', 'the rocket’s line of simultaneity (its x′ axis)'], ['violet', 'its time axis t′'],
+    ['sky', 'the light from home reaching it now'], ['salmon', 'home’s pulses, every 0.25 of its time']],
+  11: [['red', 'the axes x and t (at rest: the launch frame)'], ['blue', 'light, along x = ±t'],
+    ['green', 'the rear ship (ticks every 0.5 of its time)'], ['teal', 'the front ship, L further'],
+    ['magenta', 'the rear ship’s line of simultaneity'], ['black', 'both ships on it'],
+    ['mid grey', 'the front at the rear’s launch-frame time: L apart'],
+    ['dark green', 'the string, under half its strain'], ['orange', 'the string, past half its strain'],
+    ['grey', 'the broken string']],
   other: [['lit', 'a lit icosahedron: this demonstration has no scene of its own']],
 };
 let program = null; // the module, once the legend is attached

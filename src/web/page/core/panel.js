@@ -10,7 +10,8 @@ import { parseNumber } from './link.js';
 import { t, i18n, localNumber, readNumber, onLanguage } from './i18n.js';
 
 const DEMO_COUNT = 12;
-const FIRST_DEFAULT_OBJECT = 10; // demonstrations from here on show the lit icosahedron
+const FIRST_DEFAULT_OBJECT = 12; // demonstrations from here on show the lit icosahedron
+const SUBJECTS = [10, 11]; // titled only "F10", "F11": the picker names what they show
 const MAX_VELOCITY = 0.99; // the controls' range, in units of c
 const MOST_DECIMALS = 15;
 const KEY_R = 114;
@@ -97,7 +98,8 @@ export function attachPanel(module, links, announce) {
   const titles = () => {
     for (let n = 1; n <= DEMO_COUNT; ++n) {
       const title = t(`demo.${n}`);
-      const text = n >= FIRST_DEFAULT_OBJECT ? t('demo.icosahedron', { title }) : title;
+      const named = SUBJECTS.includes(n) ? t('demo.named', { title, subject: t(`demo.subject.${n}`) }) : title;
+      const text = n >= FIRST_DEFAULT_OBJECT ? t('demo.icosahedron', { title }) : named;
       if (picker.options[n - 1]) picker.options[n - 1].text = text;
       else picker.add(new Option(text, String(n)));
     }

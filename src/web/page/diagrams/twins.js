@@ -13,6 +13,7 @@ import { attachPlayer } from '../core/player.js';
 const START_TURNAROUND = [0.1, 1];
 const DEFAULT_INTERVAL = 0.2; // of proper time, between pulses
 const TRIP_SECONDS = 6; // Play takes the whole trip in this long
+const TAU_ELSEWHERE = [10, 11]; // demonstrations whose tau= is another's
 
 // readouts(): the program's readouts by name
 export function attachTwins(module, links, readouts) {
@@ -85,7 +86,10 @@ export function attachTwins(module, links, readouts) {
     apply(given, ignore) {
       const last = (key) => given.get(key).at(-1);
       if (readouts().demo !== 3) {
-        for (const key of given.keys()) ignore(key, last(key), t('link.tripWhere'));
+        for (const key of given.keys()) {
+          // the accelerated observers take their own tau (rocket.js)
+          if (key !== 'tau' || !TAU_ELSEWHERE.includes(readouts().demo)) ignore(key, last(key), t('link.tripWhere'));
+        }
         return;
       }
       if (given.has('tx') || given.has('tt')) {

@@ -47,6 +47,17 @@ export const READOUT_GROUPS = [
   { where: 'F8 and F9, seen from afar', link: 'demo=8', names: {
     lookTime: 'the observer’s time', imageFrom: 'where the image is seen from (degrees from the motion)',
     imageTo: 'where it is seen to (degrees)', apparentRotation: 'how far round the centre is seen turned (degrees)' } },
+  { where: 'F10, the rocket one way', link: 'demo=10', names: {
+    rocketTime: 'the rocket’s proper time τ (tau=)', launchTime: 'its event’s t in the launch frame', launchPlace: 'and x',
+    velocity: 'its velocity as drawn, tanh gτ at rest', gamma: 'its Lorentz factor as drawn, cosh gτ at rest',
+    rapidity: 'its rapidity as drawn, gτ at rest', horizonDistance: 'its distance to the horizon along its line of simultaneity',
+    homeTimeSimultaneous: 'the home clock on its line of simultaneity', homeTimeSeen: 'the home clock it sees by light' } },
+  { where: 'F10, a round trip (trip=round, leg= each leg’s proper time)', link: 'demo=10&trip=round', names: {
+    rocketTotal: 'the rocket’s proper time for the trip', homeTotal: 'home’s', farthest: 'how far out the rocket turns' } },
+  { where: 'F11, Bell’s spaceships (L=, strain= in per cent)', link: 'demo=11', names: {
+    gapLaunch: 'the ships’ distance in the launch frame, L', gapRear: 'their distance on the rear ship’s line of simultaneity',
+    frontTime: 'the front ship’s clock on that line', stretch: 'the string’s stretch, gapRear / L − 1',
+    breakTime: 'the rear ship’s τ at which the string breaks' } },
 ];
 
 // a lesson file to start from: the format's example and one more step

@@ -1,0 +1,133 @@
+// Accelerated observers (F10, F11): the proper acceleration g, the rocket's
+// (rear ship's) proper time τ with Play, F10's trip (one way or round, each
+// leg's proper time) and F11's separation L and the strain the string bears
+// (per cent), what to see, and the program's readouts. Links carry g=, tau=,
+// trip=round, leg=, L= and strain=.
+import { parseNumber, linkNumber } from '../core/link.js';
+import { formatNumber, withheld, WITHHELD_TEXT } from '../core/panel.js';
+import { attachPlayer } from '../core/player.js';
+
+const ROCKET = 10, SHIPS = 11;
+const DEFAULTS = { g: 1, tau: 1, trip: 'one-way', leg: 0.75, l: 0.5, strain: 10 };
+const SETTING = { g: 0, tau: 1, trip: 2, leg: 3, l: 4, strain: 5 }; // webSetAccelerated's
+const CAP = 300; // g τ at most: the numbers stay finite
+const PLAY_TO = 3; // one way, Play runs to g τ = 3 (v = 0.995)
+const SAY = { g: 'g is 0.1 to 10', leg: 'a leg is 0.05 to 5', l: 'L is 0.01 to 4', strain: 'the strain is 0.1 to 100 (per cent)',
+  trip: 'the trip is one-way or round' };
+const DEMOS_OF = { g: [ROCKET, SHIPS], tau: [ROCKET, SHIPS], trip: [ROCKET], leg: [ROCKET], l: [SHIPS], strain: [SHIPS] };
+const TITLES = { [ROCKET]: 'The rocket: constant proper acceleration', [SHIPS]: 'Bell’s spaceships' };
+const TAU_NAMES = { [ROCKET]: 'Rocket’s proper time τ', [SHIPS]: 'Rear ship’s proper time τ' };
+const SEE = {
+  'one-way': 'Play: the rocket’s line of simultaneity (magenta) swings up towards the horizon (orange), always through '
+    + '(−1/g, 0), and the home clock on it stalls below 1/g. Pulses sent from t = 1/g on (grey) never reach the rocket.',
+  round: 'Out, braking, back, braking: the rocket comes home younger. While it turns, its line of simultaneity sweeps '
+    + 'round and the home clock on it runs ahead.',
+  [SHIPS]: 'In the launch frame the ships stay L apart (grey); in the rear ship’s frame (magenta) the gap grows and the '
+    + 'front clock is ahead. The string stretches (green, then orange past half its strain) and breaks.',
+};
+
+export function attachRocket(module, links, readouts) {
+  const section = document.getElementById('accelerated');
+  const $ = (id) => document.getElementById(id);
+  const inputs = (name) => [...section.querySelectorAll(`[data-control="${name}"]`)];
+  const controls = { g: inputs('acceleration'), tau: inputs('rocket-tau'), trip: inputs('trip'), leg: inputs('leg'),
+    l: inputs('separation'), strain: inputs('strain') };
+  const play = section.querySelector('button[data-control="play"]');
+  const rows = [...section.querySelectorAll('[data-demo]')];
+  const values = [...section.querySelectorAll('[data-quantity]')];
+  const settings = { ...DEFAULTS };
+  const playEnd = () => (settings.trip === 'round' ? 4 * settings.leg : PLAY_TO / settings.g);
+  const reason = (key) => (key === 'tau' ? `τ is 0 to ${formatNumber(CAP / settings.g, 1)} at g = ${settings.g}` : SAY[key]);
+
+  // true when the program took it
+  const set = (key, text) => {
+    const x = key === 'trip' ? ['one-way', 'round'].indexOf(text) : parseNumber(text);
+    if (!module._webSetAccelerated(SETTING[key], x)) return false;
+    if (key !== 'tau') settings[key] = key === 'trip' ? text : x;
+    return true;
+  };
+  const show = (key, q) => {
+    const text = String(key === 'tau' ? Number(q.rocketTime.toFixed(4)) : settings[key]);
+    for (const input of controls[key]) if (document.activeElement !== input && input.value !== text) input.value = text;
+  };
+
+  const player = attachPlayer(play, {
+    seconds: 6,
+    from: () => (readouts().rocketTime < playEnd() ? readouts().rocketTime : 0),
+    end: playEnd,
+    advance: (tau) => module._webSetAccelerated(SETTING.tau, tau),
+    stopped: () => module._webPostRedisplay(),
+  });
+  for (const [key, list] of Object.entries(controls)) {
+    for (const input of list) {
+      input.addEventListener(input.type === 'range' ? 'input' : 'change', () => {
+        if (key === 'tau') player.pause();
+        $('accelerated-message').textContent = set(key, input.value) ? '' : `${input.value} is refused: ${reason(key)}.`;
+        show(key, readouts());
+      });
+    }
+  }
+
+  links.add({
+    keys: ['g', 'trip', 'leg', 'l', 'strain', 'tau'], // applied in this order: τ is held to what the rest allow
+    // the ranges are the program's, checked as the parts are applied
+    check: (key, text) => (key === 'tau' || (key === 'trip' ? DEFAULTS.trip === text || text === 'round' : parseNumber(text) > 0)
+      ? '' : SAY[key]),
+    reset() {
+      player.pause();
+      module._webResetAccelerated();
+      Object.assign(settings, DEFAULTS);
+      $('accelerated-message').textContent = '';
+    },
+    apply(given, ignore) {
+      const demo = readouts().demo;
+      for (const key of this.keys.filter((k) => given.has(k))) {
+        if (key === 'tau' && !DEMOS_OF.tau.includes(demo)) continue; // the twins' to take or refuse
+        for (const text of given.get(key)) {
+          if (!DEMOS_OF[key].includes(demo)) ignore(key, text, `${key} is set in demonstration ${DEMOS_OF[key].join(' or ')}`);
+          else if (!set(key, text)) ignore(key, text, reason(key));
+        }
+      }
+    },
+    write(q) {
+      if (q.demo !== ROCKET && q.demo !== SHIPS) return [];
+      const keys = q.demo === ROCKET ? ['g', 'trip', ...(settings.trip === 'round' ? ['leg'] : [])] : ['g', 'l', 'strain'];
+      return [...keys.filter((key) => settings[key] !== DEFAULTS[key])
+        .map((key) => (key === 'trip' ? 'trip=round' : `${key === 'l' ? 'L' : key}=${linkNumber(settings[key])}`)),
+      ...(q.rocketTime !== DEFAULTS.tau ? [`tau=${linkNumber(q.rocketTime)}`] : [])];
+    },
+  });
+
+  // after every frame: the section, its controls and numbers follow the state
+  const refresh = (q) => {
+    const shown = q.demo === ROCKET || q.demo === SHIPS;
+    if (section.hidden === shown) section.hidden = !shown;
+    if (!shown) return player.pause();
+    const texts = [[$('accelerated-heading'), TITLES[q.demo]], [$('rocket-tau-name'), TAU_NAMES[q.demo]],
+      [$('accelerated-see'), SEE[q.demo === SHIPS ? SHIPS : settings.trip]]];
+    for (const [element, text] of texts) if (element.textContent !== text) element.textContent = text;
+    for (const row of rows) if (row.hidden !== (Number(row.dataset.demo) !== q.demo)) row.hidden = !row.hidden;
+    const leg = $('leg-control');
+    if (leg.hidden === (settings.trip === 'round')) leg.hidden = !leg.hidden;
+    const givesAway = withheld.has('breakTime'); // Play would show the string break
+    for (const control of [...controls.tau, play]) if (control.disabled !== givesAway) control.disabled = givesAway;
+    if (givesAway) player.pause();
+    const max = playEnd().toFixed(4);
+    if (controls.tau[0].max !== max) controls.tau[0].max = max;
+    for (const key of Object.keys(controls)) show(key, q);
+    for (const element of values) {
+      const value = q[element.dataset.quantity];
+      const text = !Number.isFinite(value) ? '' : withheld.has(element.dataset.quantity) ? WITHHELD_TEXT : formatNumber(value);
+      if (element.parentElement.hidden === Boolean(text)) element.parentElement.hidden = !text;
+      if (element.textContent !== text) element.textContent = text;
+    }
+  };
+
+  const legendEntries = (q) => (q.demo !== ROCKET ? [] : settings.trip === 'round' ? [
+    ['green', 'the rocket going out, accelerating then braking (ticks every 0.5 of its time)'],
+    ['teal', 'coming home, accelerating back then braking']] : [
+    ['green', 'the rocket, a hyperbola (ticks every 0.5 of its time)'],
+    ['orange', 'the horizon x = t − 1/g'], ['pale grey', 'home’s pulses sent at t ≥ 1/g: they never arrive']]);
+
+  return { refresh, legendEntries, playing: player.playing };
+}
