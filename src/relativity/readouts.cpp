@@ -59,8 +59,10 @@ int velocityDecimals(double v, double gamma, double relativeTolerance) {
         char text[40];
         std::snprintf(text, sizeof text, "%.*f", decimals, v);
         const double back = std::strtod(text, nullptr);
-        if (std::fabs(back) < 1.0 &&
-            std::fabs(preciseLorentzFactor(back) - gamma) <= relativeTolerance * gamma) {
+        const double backGamma = preciseLorentzFactor(back);
+        // both elements of the boost: gamma and gamma v
+        if (std::fabs(back) < 1.0 && std::fabs(backGamma - gamma) <= relativeTolerance * gamma &&
+            std::fabs(backGamma * back - gamma * v) <= relativeTolerance * gamma) {
             return decimals;
         }
     }

@@ -18,9 +18,9 @@ double drawnGammaX(const Matrix4& boost);
 // exact close to c.
 double preciseLorentzFactor(double v);
 
-// Decimals (4 to 17) with which v, written out and read back, gives a Lorentz
-// factor within relativeTolerance of gamma; -1 when no decimal number below 1
-// carries it (rapidity then does).
+// Decimals (4 to 17) with which v, written out and read back, gives a boost
+// whose gamma and gamma v are within relativeTolerance of gamma of the boost's;
+// -1 when no decimal number below 1 carries it (rapidity then does).
 int velocityDecimals(double v, double gamma, double relativeTolerance);
 
 // Proper time of the traveller out to (x, t) and back to (0, reunionT): the

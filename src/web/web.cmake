@@ -2,7 +2,7 @@
 # and its side of the page (web/program) over GL and GLUT for WebGL
 # (web/platform, which any GLUT program could use), compiled to WebAssembly and
 # assembled with the page's HTML, style and modules (web/page) into one
-# self-contained lorentz-demo.html.
+# self-contained lorentz-demo.html, the WebAssembly and the code packed inside.
 set(platformDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web/platform)
 set(pageDir ${CMAKE_CURRENT_SOURCE_DIR}/src/web/page)
 
@@ -39,13 +39,13 @@ set(webExports _main _webMouse _webMotion _webKeyboard _webSpecial _webResize _w
   _webSetAccelerated _webResetAccelerated)
 list(JOIN webExports "," webExports)
 target_link_options(lorentz-demo PRIVATE
-  -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
+  -sMODULARIZE=1 -sEXPORT_NAME=createLorentzDemo -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=${webExports} -sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAPF32
-  -sINCOMING_MODULE_JS_API=print,printErr,canvas,onFrame
+  -sINCOMING_MODULE_JS_API=print,printErr,canvas,onFrame,wasmBinary
   --js-library ${platformDir}/webgl.js)
 set_property(TARGET lorentz-demo APPEND PROPERTY LINK_DEPENDS ${platformDir}/webgl.js)
 
-set(pageParts ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.html ${pageDir}/page.css ${pageDir}/page.js
+set(pageParts ${pageDir}/unpack.js ${pageDir}/page.html ${pageDir}/help.html ${pageDir}/lessonHelp.html ${pageDir}/page.css ${pageDir}/page.js
   ${pageDir}/core/i18n.js ${pageDir}/core/link.js ${pageDir}/core/announce.js ${pageDir}/core/panel.js ${pageDir}/core/legend.js
   ${pageDir}/core/player.js ${pageDir}/core/history.js
   ${pageDir}/input/input.js ${pageDir}/input/keys.js

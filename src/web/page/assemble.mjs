@@ -1,14 +1,15 @@
 // Assembles the one-file page: page.html with its help and the lesson format's
 // help (help.html, lessonHelp.html), its texts filled in English from
-// i18n/en.json, the style, the compiled program (its WebAssembly inlined by
-// the build), the built-in lessons (data/lessons, as the module
-// builtInLessons.js), the other languages' messages and lessons
-// (i18n/<language>.json, data/lessons/<language>/, packed as
-// core/languagePacks.js) and the page's ES modules put inside. The modules
-// share one module script, in the order given: each but the last runs in a
-// scope of its own and hands on only what it exports; their relative imports
-// are dropped, as the names are then in scope.
-// Usage: node assemble.mjs lorentz-demo.js out.html
+// i18n/en.json, and the style; then, packed (deflate, then base64, unpacked by
+// unpack.js when the page starts), the compiled program's WebAssembly and one
+// module script of its JavaScript and the page's ES modules, with the built-in
+// lessons (data/lessons, as the module builtInLessons.js) and the other
+// languages' messages and lessons (i18n/<language>.json,
+// data/lessons/<language>/, as core/languagePacks.js). The modules share that
+// script, in the order given: each but the last runs in a scope of its own and
+// hands on only what it exports; their relative imports are dropped, as the
+// names are then in scope.
+// Usage: node assemble.mjs lorentz-demo.js out.html (lorentz-demo.wasm beside the .js)
 import { existsSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -28,18 +29,17 @@ const read = (name) => readFileSync(join(here, name), 'utf8');
 const lessonsFolder = join(here, '../../../data/lessons');
 const lessonText = (id, language = '') => readFileSync(join(lessonsFolder, language, `${id}.txt`), 'utf8');
 const ENGLISH = JSON.parse(read('i18n/en.json'));
-// each other language: its messages and its translated lessons, deflated and in base64
+// each other language: its messages and its translated lessons
 const packOf = (language) => {
   const lessons = Object.fromEntries(LESSONS.filter((id) => existsSync(join(lessonsFolder, language, `${id}.txt`)))
     .map((id) => [id, lessonText(id, language)]));
-  const messages = JSON.parse(read(`i18n/${language}.json`));
-  return deflateRawSync(JSON.stringify({ messages, lessons }), { level: 9 }).toString('base64');
+  return { messages: JSON.parse(read(`i18n/${language}.json`)), lessons };
 };
 const languages = readdirSync(join(here, 'i18n')).filter((f) => f.endsWith('.json') && f !== 'en.json').map((f) => f.slice(0, -5));
 const generated = {
   'lessons/builtInLessons.js': `export const BUILT_IN_LESSONS = ${JSON.stringify(Object.fromEntries(LESSONS.map((id) => [id, lessonText(id)])), null, 1)};\n`,
   'core/languagePacks.js': `export const ENGLISH = ${JSON.stringify(ENGLISH)};\n`
-    + `export const PACKS = ${JSON.stringify(Object.fromEntries(languages.map((l) => [l, packOf(l)])), null, 1)};\n`,
+    + `export const PACKS = ${JSON.stringify(Object.fromEntries(languages.map((l) => [l, packOf(l)])))};\n`,
 };
 const escapeText = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
 const escapeAttribute = (text) => escapeText(text).replace(/"/g, '&quot;');
@@ -63,12 +63,18 @@ function inlineModule(name, isLast) {
   return `const { ${exported.join(', ')} } = (() => {\n${body}\nreturn { ${exported.join(', ')} };\n})();\n`;
 }
 
+// whole-line comments are for the sources' readers: the packed code leaves them out
+const withoutComments = (text) => text.replace(/^\s*\/\/.*\n/gm, '');
+const packed = (bytes) => deflateRawSync(bytes, { level: 9 }).toString('base64');
+const code = `${readFileSync(programPath, 'utf8')}\n${MODULES.map((m, i) => withoutComments(inlineModule(m, i === MODULES.length - 1))).join('\n')}`;
+const wasm = readFileSync(programPath.replace(/\.js$/, '.wasm'));
 const parts = {
   '<!-- help -->': read('help.html').replace(/^<!--[\s\S]*?-->\n/, ''),
   '<!-- lesson format -->': read('lessonHelp.html').replace(/^<!--[\s\S]*?-->\n/, ''),
   '<!-- style -->': `<style>\n${read('page.css')}</style>`,
-  '<!-- program -->': `<script>\n${scriptSafe(readFileSync(programPath, 'utf8'))}</script>`,
-  '<!-- page -->': `<script type="module">\n${scriptSafe(MODULES.map((m, i) => inlineModule(m, i === MODULES.length - 1)).join('\n'))}</script>`,
+  '<!-- program -->': `<script id="packed-program" type="application/x-deflate-base64">${packed(wasm)}</script>`,
+  '<!-- page -->': `<script id="packed-code" type="application/x-deflate-base64">${packed(Buffer.from(code))}</script>\n`
+    + `<script type="module">\n${scriptSafe(read('unpack.js'))}</script>`,
 };
 let page = read('page.html');
 for (const [marker, content] of Object.entries(parts)) {

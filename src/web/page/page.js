@@ -55,7 +55,9 @@ async function start() {
     if (demo.firstFrameMs === null) demo.firstFrameMs = performance.now();
     if (refresh) refresh();
   };
-  const module = await createLorentzDemo({ canvas, print: printLine, printErr: printLine, onFrame: countFrame });
+  const module = await createLorentzDemo({
+    canvas, print: printLine, printErr: printLine, onFrame: countFrame, wasmBinary: window.lorentzProgram,
+  });
   demo.module = module;
   module._webShowScenes();
   module._webHoldBoostsToLinks();

@@ -41,7 +41,7 @@ namespace {
 const double clockProperTime = 2.0; // the clock runs from t = -1 to t = 1
 const double rodProperLength = 2.0; // ends at x = -1 and x = 1
 const int demoTwinParadox = 3;
-const double linkGammaTolerance = 1e-7;  // relative: a link reopens its Lorentz factor
+const double linkGammaTolerance = 1e-10; // relative: a link reopens its boost's elements
 const double linkRestVelocity = 5e-5;    // below this a link leaves v out
 const double maxRapidity = 50.0;         // gamma 2.6e21: far beyond any drag
 const double linkBoostTolerance = 1e-10; // each element of the 3D scenes' boost, reopened

@@ -1,6 +1,6 @@
 // The page in the class's language: every word it shows or speaks comes from
-// a message file per language (src/web/page/i18n/*.json: English plain in the
-// page, the others packed as lessons in links are, unpacked when chosen). The
+// a message file per language (src/web/page/i18n/*.json, with the page's code
+// in the page, packed). The
 // language comes from the link (lang=), else the browser's preferred
 // languages, else English; a chooser in the panel names each language in its
 // own name, and the link keeps lang= once one is chosen. <html lang> and dir
@@ -30,7 +30,6 @@ let lessons = {};
 let chosen = false; // a language given by a link or the chooser: the link keeps it
 export const i18n = { version: 0 }; // changes with the language, for what caches its texts
 const listeners = [];
-const unpacked = new Map([['en', { messages: ENGLISH, lessons: {} }]]);
 
 // the languages this page has messages for
 const available = () => Object.keys(LANGUAGES).filter((c) => c === 'en' || PACKS[c]);
@@ -68,14 +67,6 @@ export function readNumber(text) {
 // A built-in lesson in the page's language, else in English.
 export const builtInLesson = (id) => lessons[id] ?? BUILT_IN_LESSONS[id];
 
-async function unpack(language) {
-  if (!unpacked.has(language)) {
-    const bytes = Uint8Array.from(atob(PACKS[language]), (c) => c.charCodeAt(0));
-    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw'));
-    unpacked.set(language, JSON.parse(await new Response(stream).text()));
-  }
-  return unpacked.get(language);
-}
 
 // The page's fixed texts: data-i18n (text), data-i18n-html (our own markup:
 // <kbd>, <code>, <strong>), data-i18n-attr ("aria-label=key;title=key").
@@ -95,7 +86,7 @@ export const onLanguage = (listener) => listeners.push(listener);
 
 export async function setLanguage(wanted, { byChoice = true } = {}) {
   const next = languageOf(wanted) || 'en';
-  const pack = await unpack(next);
+  const pack = next === 'en' ? { messages: ENGLISH, lessons: {} } : PACKS[next];
   code = next;
   messages = pack.messages;
   lessons = pack.lessons;
