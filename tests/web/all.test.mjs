@@ -23,5 +23,6 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./teacher.test.mjs');
   await import('./state.test.mjs');
   await import('./boundaries.test.mjs');
+  await import('./unpack.test.mjs');
   await import('./firefox.test.mjs');
 });

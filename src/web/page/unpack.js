@@ -91,9 +91,10 @@ export async function unpack(text) {
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 export const unpackText = async (text) => new TextDecoder().decode(await unpack(text));
+export { inflate };
 
 // the page: the program's WebAssembly, for createLorentzDemo, then the code as a module
-const packedText = (id) => document.getElementById(id)?.textContent;
+const packedText = (id) => (typeof document === 'undefined' ? null : document.getElementById(id)?.textContent);
 if (packedText('packed-code')) {
   const [program, code] = await Promise.all([unpack(packedText('packed-program')), unpackText(packedText('packed-code'))]);
   window.lorentzProgram = program;
