@@ -7,7 +7,6 @@
 #include "app/state.h"
 #include "scenes/spacetime.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace accelerated {

@@ -20,6 +20,8 @@ const LINKS = [
   ['demo=7&orbit=0.6', 'thomasAngle', 360 * (gamma(0.6) - 1)],
   ['demo=8&boosts=0.6,0', 'apparentRotation', deg(Math.asin(0.6))],
   ['demo=9&boosts=0.8,0', 'apparentRotation', deg(Math.asin(0.8))],
+  ['demo=10&tau=2', 'gamma', Math.cosh(2)], // the rocket's, cosh(g tau)
+  ['demo=11&g=0.5&tau=2', 'velocity', Math.tanh(1)], // the rear ship's, tanh(g tau)
 ];
 
 let browser;
