@@ -21,7 +21,7 @@ import { attachFolds } from './classroom/fold.js';
 import { attachHistory } from './core/history.js';
 import { attachPicture } from './classroom/picture.js';
 import { attachShare } from './classroom/share.js';
-import { attachLanguages, setLanguage, preferredLanguage } from './core/i18n.js';
+import { attachLanguages, setLanguage, preferredLanguage, addLanguage } from './core/i18n.js';
 
 const canvas = document.getElementById('canvas');
 const helpPanel = document.getElementById('help');
@@ -94,6 +94,12 @@ async function start() {
   history = attachHistory(links, () => module._webPostRedisplay());
   attachLanguages(links, () => module._webPostRedisplay());
   demo.link = () => links.flush();
+  // a translation tried without building the page: lorentzDemo.tryLanguage('xx', messages, 'rtl')
+  demo.tryLanguage = async (code, messages, direction = 'ltr', mark = '.') => {
+    addLanguage(code, [code, direction, mark], messages);
+    await setLanguage(code);
+    module._webPostRedisplay();
+  };
   // the lesson first: its step's state is set, then the rest of a link on top
   const refreshLesson = attachLessons(module, links, demo.readouts, BUILT_IN_LESSONS);
   attachLessonHelp();

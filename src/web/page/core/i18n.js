@@ -81,6 +81,13 @@ export function translateStatic(root = document) {
   }
 }
 
+// A language from a message file not built into the page (a translation being
+// written, or a test's), with meta [own name, direction, decimal mark].
+export function addLanguage(code, meta, messages, lessons = {}) {
+  LANGUAGES[code] = meta;
+  PACKS[code] = { messages, lessons };
+}
+
 // listener(): texts to write again in the new language
 export const onLanguage = (listener) => listeners.push(listener);
 
