@@ -153,6 +153,10 @@ describe('every state a link can carry', { concurrency: true }, () => {
     'thomas-precession': [[90], [240], [50.7215], [69.8103]],
     'terrell-penrose': [[deg(Math.asin(0.6)), 90 + deg(Math.asin(0.6))], [deg(Math.asin(0.8)), 90 + deg(Math.asin(0.8))],
       [111.5611], [deg(Math.asin(0.8))]],
+    // g = 1: home's "now" tanh 2, the rocket's velocity too; 1 / g; 1 - e^-10; 4 sinh 1
+    'accelerated-rocket': [[Math.tanh(2)], [2], [1 - Math.exp(-10)], [4 * Math.sinh(1)]],
+    // L = 0.5: the gap and its stretch determine each other
+    'bell-spaceships': [[0.931424, 0.931424 / 0.5 - 1], [1.5582], [0.931424 / 0.5 - 1, 0.931424], [0.3617]],
   };
   // the page's text and its fields' values, as a student sees them
   const seen = (page) => page.evaluate(() => [document.body.innerText, ...[...document.querySelectorAll('input, select')]

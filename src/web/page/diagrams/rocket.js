@@ -6,25 +6,21 @@
 import { parseNumber, linkNumber } from '../core/link.js';
 import { formatNumber, withheld, WITHHELD_TEXT } from '../core/panel.js';
 import { attachPlayer } from '../core/player.js';
+import { t, readNumber, localNumber } from '../core/i18n.js';
+import { colourName } from '../core/legend.js';
 
 const ROCKET = 10, SHIPS = 11;
 const DEFAULTS = { g: 1, tau: 1, trip: 'one-way', leg: 0.75, l: 0.5, strain: 10 };
 const SETTING = { g: 0, tau: 1, trip: 2, leg: 3, l: 4, strain: 5 }; // webSetAccelerated's
 const CAP = 300; // g τ at most: the numbers stay finite
 const PLAY_TO = 3; // one way, Play runs to g τ = 3 (v = 0.995)
-const SAY = { g: 'g is 0.1 to 10', leg: 'a leg is 0.05 to 5', l: 'L is 0.01 to 4', strain: 'the strain is 0.1 to 100 (per cent)',
-  trip: 'the trip is one-way or round' };
+const SAY = { g: 'rocket.link.g', leg: 'rocket.link.leg', l: 'rocket.link.l', strain: 'rocket.link.strain',
+  trip: 'rocket.link.trip' };
 const DEMOS_OF = { g: [ROCKET, SHIPS], tau: [ROCKET, SHIPS], trip: [ROCKET], leg: [ROCKET], l: [SHIPS], strain: [SHIPS] };
-const TITLES = { [ROCKET]: 'The rocket: constant proper acceleration', [SHIPS]: 'Bell’s spaceships' };
-const TAU_NAMES = { [ROCKET]: 'Rocket’s proper time τ', [SHIPS]: 'Rear ship’s proper time τ' };
-const SEE = {
-  'one-way': 'Play: the rocket’s line of simultaneity (magenta) swings up towards the horizon (orange), always through '
-    + '(−1/g, 0), and the home clock on it stalls below 1/g. Pulses sent from t = 1/g on (grey) never reach the rocket.',
-  round: 'Out, braking, back, braking: the rocket comes home younger. While it turns, its line of simultaneity sweeps '
-    + 'round and the home clock on it runs ahead.',
-  [SHIPS]: 'In the launch frame the ships stay L apart (grey); in the rear ship’s frame (magenta) the gap grows and the '
-    + 'front clock is ahead. The string stretches (green, then orange past half its strain) and breaks.',
-};
+// what to see, its colours named as the palette in use names them
+const colours = () => ({ magenta: colourName('magenta'), orange: colourName('orange'), paleGrey: colourName('pale grey'),
+  midGrey: colourName('mid grey'), darkGreen: colourName('dark green') });
+const SEE = { 'one-way': 'rocket.see.oneWay', round: 'rocket.see.round', [SHIPS]: 'rocket.see.ships' };
 
 export function attachRocket(module, links, readouts) {
   const section = document.getElementById('accelerated');
@@ -37,17 +33,18 @@ export function attachRocket(module, links, readouts) {
   const values = [...section.querySelectorAll('[data-quantity]')];
   const settings = { ...DEFAULTS };
   const playEnd = () => (settings.trip === 'round' ? 4 * settings.leg : PLAY_TO / settings.g);
-  const reason = (key) => (key === 'tau' ? `τ is 0 to ${formatNumber(CAP / settings.g, 1)} at g = ${settings.g}` : SAY[key]);
+  const reason = (key) => (key === 'tau' ? t('rocket.link.tau', { most: formatNumber(CAP / settings.g, 1), g: localNumber(String(settings.g)) })
+    : t(SAY[key]));
 
-  // true when the program took it
-  const set = (key, text) => {
-    const x = key === 'trip' ? ['one-way', 'round'].indexOf(text) : parseNumber(text);
+  // true when the program took it; read: how the number is written (a link's or a field's)
+  const set = (key, text, read = parseNumber) => {
+    const x = key === 'trip' ? ['one-way', 'round'].indexOf(text) : read(text);
     if (!module._webSetAccelerated(SETTING[key], x)) return false;
     if (key !== 'tau') settings[key] = key === 'trip' ? text : x;
     return true;
   };
   const show = (key, q) => {
-    const text = String(key === 'tau' ? Number(q.rocketTime.toFixed(4)) : settings[key]);
+    const text = key === 'trip' ? settings.trip : localNumber(String(key === 'tau' ? Number(q.rocketTime.toFixed(4)) : settings[key]));
     for (const input of controls[key]) if (document.activeElement !== input && input.value !== text) input.value = text;
   };
 
@@ -62,7 +59,8 @@ export function attachRocket(module, links, readouts) {
     for (const input of list) {
       input.addEventListener(input.type === 'range' ? 'input' : 'change', () => {
         if (key === 'tau') player.pause();
-        $('accelerated-message').textContent = set(key, input.value) ? '' : `${input.value} is refused: ${reason(key)}.`;
+        $('accelerated-message').textContent = set(key, input.value, readNumber) ? ''
+          : t('rocket.refused', { typed: input.value, reason: reason(key) });
         show(key, readouts());
       });
     }
@@ -72,7 +70,7 @@ export function attachRocket(module, links, readouts) {
     keys: ['g', 'trip', 'leg', 'l', 'strain', 'tau'], // applied in this order: τ is held to what the rest allow
     // the ranges are the program's, checked as the parts are applied
     check: (key, text) => (key === 'tau' || (key === 'trip' ? DEFAULTS.trip === text || text === 'round' : parseNumber(text) > 0)
-      ? '' : SAY[key]),
+      ? '' : t(SAY[key])),
     reset() {
       player.pause();
       module._webResetAccelerated();
@@ -84,7 +82,8 @@ export function attachRocket(module, links, readouts) {
       for (const key of this.keys.filter((k) => given.has(k))) {
         if (key === 'tau' && !DEMOS_OF.tau.includes(demo)) continue; // the twins' to take or refuse
         for (const text of given.get(key)) {
-          if (!DEMOS_OF[key].includes(demo)) ignore(key, text, `${key} is set in demonstration ${DEMOS_OF[key].join(' or ')}`);
+          const demos = DEMOS_OF[key].length > 1 ? t('rocket.or', { first: DEMOS_OF[key][0], second: DEMOS_OF[key][1] }) : DEMOS_OF[key][0];
+          if (!DEMOS_OF[key].includes(demo)) ignore(key, text, t('rocket.link.where', { key: key === 'l' ? 'L' : key, demos }));
           else if (!set(key, text)) ignore(key, text, reason(key));
         }
       }
@@ -103,8 +102,8 @@ export function attachRocket(module, links, readouts) {
     const shown = q.demo === ROCKET || q.demo === SHIPS;
     if (section.hidden === shown) section.hidden = !shown;
     if (!shown) return player.pause();
-    const texts = [[$('accelerated-heading'), TITLES[q.demo]], [$('rocket-tau-name'), TAU_NAMES[q.demo]],
-      [$('accelerated-see'), SEE[q.demo === SHIPS ? SHIPS : settings.trip]]];
+    const texts = [[$('accelerated-heading'), t(`rocket.title.${q.demo}`)], [$('rocket-tau-name'), t(`rocket.tau.${q.demo}`)],
+      [$('accelerated-see'), t(SEE[q.demo === SHIPS ? SHIPS : settings.trip], colours())]];
     for (const [element, text] of texts) if (element.textContent !== text) element.textContent = text;
     for (const row of rows) if (row.hidden !== (Number(row.dataset.demo) !== q.demo)) row.hidden = !row.hidden;
     const leg = $('leg-control');
@@ -124,10 +123,8 @@ export function attachRocket(module, links, readouts) {
   };
 
   const legendEntries = (q) => (q.demo !== ROCKET ? [] : settings.trip === 'round' ? [
-    ['green', 'the rocket going out, accelerating then braking (ticks every 0.5 of its time)'],
-    ['teal', 'coming home, accelerating back then braking']] : [
-    ['green', 'the rocket, a hyperbola (ticks every 0.5 of its time)'],
-    ['orange', 'the horizon x = t − 1/g'], ['pale grey', 'home’s pulses sent at t ≥ 1/g: they never arrive']]);
+    ['green', t('rocket.legend.out')], ['teal', t('rocket.legend.back')]] : [
+    ['green', t('rocket.legend.hyperbola')], ['orange', t('rocket.legend.horizon')], ['pale grey', t('rocket.legend.late')]]);
 
   return { refresh, legendEntries, playing: player.playing };
 }
