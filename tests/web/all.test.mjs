@@ -1,7 +1,7 @@
 // Every test of the web page in one process, side by side in two headless
 // Chromiums (and a smoke test in Firefox): the page as a user meets it, the teaching panel, the classroom
 // (screens, mixed input, keyboard, colours, speech), two frames and events,
-// the twins in time, lessons, the 3D scenes, what a frame costs, and the cross-check with the
+// the twins in time, lessons, the 3D scenes and the camera's picture, what a frame costs, and the cross-check with the
 // desktop program.
 // node --test all.test.mjs (ctest's "web" runs it).
 import { describe, after } from 'node:test';
@@ -18,6 +18,7 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./frames.test.mjs');
   await import('./lessons.test.mjs');
   await import('./scenes.test.mjs');
+  await import('./camera.test.mjs');
   await import('./costs.test.mjs');
   await import('./teacher.test.mjs');
   await import('./firefox.test.mjs');

@@ -44,7 +44,7 @@ const LEGENDS = {
     ['mid grey', 'the square’s world tube, moving at v; the photograph’s sky from 0° (the direction of motion) to 360°, '
       + 'or −180° to 180° when the image spans 0°'],
     ['red', 'the square at the observer’s time: what is measured, contracted'],
-    ['orange', 'the near face, where seen: on the cones, in the rulings of the light, and in the photograph'],
+    ['orange', 'the near face, where seen: on the cones, in the rulings of the light, in the photograph and the camera’s'],
     ['sky', 'the far face, where seen'], ['magenta', 'the leading face, where seen'],
     ['dark green', 'the trailing face, where seen (the strip beneath: the square at rest in the same place)']],
   9: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
@@ -72,9 +72,19 @@ export function colourName(key) {
   return namesShown.names[key] ?? key;
 }
 
+// the camera's picture of F8 and F9, whose colours are the light's own
+const CAMERA = 'The camera’s picture (top right, or the whole picture with “the camera’s picture alone”): a pinhole ' +
+  'camera at the observer, its field of view 70° across, aimed at the middle of the image (or fixed towards +y), ' +
+  'against the night sky. With “Doppler colour” each point shows its light shifted by its Doppler factor D: redder ' +
+  'where D < 1, bluer where D > 1, and not seen once shifted past the visible (the bar beneath: a near-white point ' +
+  'from D = 0.5 to 2); with “brightness” its intensity is scaled by D⁴ (the searchlight), capped at full.';
 const HOW_TO = {
   3: 'Move the turnaround with a middle drag, or choose “move the turnaround” for a one-finger or left drag ' +
     '(arrow keys on the focused canvas do the same). It stays where both legs are slower than light.',
+  8: `${CAMERA} The cube’s faces in the square’s colours; its top and bottom are never seen from the plane of ` +
+    'the motion.',
+  9: `${CAMERA} The sphere is near white, with meridians and parallels every 30° and its equator in the 12 colours ` +
+    'of the disk’s ticks.',
 };
 
 export function attachLegend(module, links, title) {

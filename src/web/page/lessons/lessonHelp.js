@@ -44,7 +44,10 @@ export const READOUT_GROUPS = [
     orbitShare: 'the share of the orbit gone round' } },
   { where: 'F8 and F9, seen from afar', link: 'demo=8', names: {
     lookTime: 'the observer’s time', imageFrom: 'where the image is seen from (degrees from the motion)',
-    imageTo: 'where it is seen to (degrees)', apparentRotation: 'how far round the centre is seen turned (degrees)' } },
+    imageTo: 'where it is seen to (degrees)', apparentRotation: 'how far round the centre is seen turned (degrees)',
+    outlineAlong: 'the camera’s picture of the cube or sphere: degrees along the plane of motion',
+    outlineAcross: 'and across it, through the picture’s middle', outlineAspect: 'along divided by across',
+    imageDoppler: 'the Doppler factor of the light from the middle of the image (below 1: redder)' } },
 ];
 
 const TEMPLATE = `${FORMAT}

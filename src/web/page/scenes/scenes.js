@@ -1,12 +1,14 @@
 // The 3D scenes of F5 to F9 on the page: the probe ray of the light cones
 // (F5, F6), the gyroscope's orbit speed, the polygon of boosts and Play
 // (F7), the observer's time with Play through the fly-by and the faces seen
-// (F8, F9), and a "what to see" paragraph for each. Links carry ray=, orbit=,
+// (F8, F9) with the camera's switches (camera.js), and a "what to see"
+// paragraph for each. Links carry ray=, orbit=,
 // sides= and look=. The numbers come from the program; this module only
 // passes them on.
 import { parseNumber, linkNumber } from '../core/link.js';
 import { attachPlayer } from '../core/player.js';
 import { colourName } from '../core/legend.js';
+import { attachCamera } from './camera.js';
 
 const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4, look: 0 };
 const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long
@@ -38,15 +40,17 @@ const SEE = {
     + 'the square’s world tube meets the observer’s past light cone (the light arriving now): light from the far '
     + 'parts left earlier. The strip below is the photograph, the sky from 0° (the direction of motion) to 360° '
     + '(−180° to 180° when the image spans the direction of motion), with the square at rest in the same place '
-    + 'beneath. Play the fly-by: once the square has passed, its trailing face comes into view. It looks turned, '
-    + 'not squashed.',
+    + 'beneath. The camera’s picture (top right) is the square’s cube as a camera at the observer photographs it. '
+    + 'Play the fly-by: once the cube has passed, its trailing face comes into view, and its edges bend. It looks '
+    + 'turned, not squashed; with “Doppler colour” it reddens as it recedes.',
   9: (c) => `A disk moves past the observer. Measured (${c('red')}) it is an ellipse, contracted along the motion. `
     + 'Seen, it is where its world tube meets the past light cone, and the coloured ticks show which part of the rim '
     + 'is seen. The strip below is a one-dimensional photograph: it has only a width, and the width changes as the '
     + 'disk flies by (at time 0 and 0.6 c, 31.59° against 38.94° for the disk at rest beneath), because aberration '
     + 'spreads or crowds the sky, as a disk nearer or further away would look wider or narrower. That is no '
-    + 'contraction: what stays is the shape, turned round in the sky and not squashed, which a camera’s picture of '
-    + 'it shows round.',
+    + 'contraction: what stays is the shape, turned round in the sky and not squashed. The camera’s picture (top '
+    + 'right) of the disk’s sphere shows it: round through the whole fly-by, where the ruler’s picture (light travel '
+    + 'time off) is squashed; with “Doppler colour” it is bluer while it approaches and reddens as it recedes.',
 };
 
 export function attachScenes(module, links, readouts) {
@@ -150,6 +154,8 @@ export function attachScenes(module, links, readouts) {
       return keysOf(q.demo).filter((key) => values[key] !== DEFAULTS[key]).map((key) => `${key}=${linkNumber(values[key])}`);
     },
   });
+
+  attachCamera(module, links, readouts); // its parts after look=
 
   // after every frame: the scene's block and paragraph follow the demonstration
   const refresh = (q) => {
