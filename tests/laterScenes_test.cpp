@@ -13,6 +13,7 @@
 #include "app/state.h"
 #include "app/teaching.h"
 #include "relativity/readouts.h"
+#include "scenes/camera.h"
 #include "scenes/cones.h"
 #include "scenes/display.h"
 #include "scenes/gyroscope.h"
@@ -66,6 +67,7 @@ Pixel project(const SpacetimeVector& p, double eyeX, double eyeDropY, double sca
 struct WindowVertex {
     double x, y;
     float r, g, b;
+    bool filled; // of a polygon
 };
 std::vector<WindowVertex> frameVertices() {
     const int capacity = 1 << 21;
@@ -99,7 +101,7 @@ std::vector<WindowVertex> frameVertices() {
         for (int k = 0; k < n; ++k, i += 7) {
             out.push_back({middle + shrink * (buffer[i] - middle),
                            middle + shrink * (buffer[i + 1] - middle), buffer[i + 3], buffer[i + 4],
-                           buffer[i + 5]});
+                           buffer[i + 5], token == GL_POLYGON_TOKEN});
         }
     }
     return out;
@@ -352,6 +354,88 @@ TEST_F(LaterScenes, TheScenesNameTheirAxesOnlyWhenAsked) {
     scenesShown = false;
     selectDemo(5); // the icosahedron has no axes to name
     EXPECT_FALSE(hasAxis(frameVertices(), x));
+}
+
+// The camera's picture filling the window: the sphere at 0.6 c round with
+// light delay, and squashed to tan 15.79 / tan 19.47 = 0.80 (its angular
+// half-sizes through a pinhole aimed at its middle) without; the cube's
+// trailing face beside the near one once it has passed; beside the
+// construction, nothing of it outside its part of the window.
+TEST_F(LaterScenes, TheCamerasPictureOfTheSphereAndTheCube) {
+    scenesShown = true;
+    const Rgb sky{15, 15, 26};
+    struct Box {
+        int left = side, right = -1, bottom = side, top = -1;
+        double sumX = 0.0, count = 0.0;
+    };
+    auto boxOf = [&](auto wanted) {
+        const auto rgb = framePixels();
+        Box b;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const unsigned char* p = &rgb[3 * (y * side + x)];
+                if (wanted(Rgb{p[0], p[1], p[2]})) {
+                    b.left = std::min(b.left, x), b.right = std::max(b.right, x);
+                    b.bottom = std::min(b.bottom, y), b.top = std::max(b.top, y);
+                    b.sumX += x, b.count += 1.0;
+                }
+            }
+        }
+        return b;
+    };
+    auto notSky = [&](const Rgb& c) { return !isClose(c, sky, 8); };
+
+    selectDemo(demoRoundTube);
+    makeBoost(1.0, 0.0, 0.6, 1.25, boostMatrix);
+    cameraWhole = true;
+    for (bool delay : {true, false}) {
+        cameraLightDelay = delay;
+        const Box b = boxOf(notSky);
+        const double aspect = (b.right - b.left + 1.0) / (b.top - b.bottom + 1.0);
+
+        EXPECT_NEAR(aspect,
+                    delay ? 1.0
+                          : std::tan(std::atan(0.4 / std::sqrt(2.0))) /
+                                std::tan(std::asin(1.0 / 3.0)),
+                    0.02)
+            << "light delay " << delay;
+    }
+    cameraLightDelay = true;
+    selectDemo(demoSquareTube);
+    makeBoost(1.0, 0.0, 0.6, 1.25, boostMatrix);
+    const Rgb orange{255, 102, 0};
+    for (double look : {0.0, 1.5}) {
+        lookTime = look;
+        const Box near = boxOf([&](const Rgb& c) { return isClose(c, orange, 10); });
+        const Box trailing = boxOf([&](const Rgb& c) { return isClose(c, darkGreen, 10); });
+        EXPECT_LT(near.left, near.right) << look;
+        if (look == 0.0) {
+            EXPECT_EQ(trailing.right, -1) << "only the near face at time 0";
+        } else { // behind the near face in the sky: to its left, the direction of motion at the
+                 // right
+            EXPECT_GT(trailing.count, 200.0);
+            EXPECT_LT(trailing.sumX / trailing.count, near.sumX / near.count);
+            EXPECT_LT(trailing.left, near.left);
+        }
+    }
+    // beside the construction, aimed along +y while the cube is still far: cut at the picture's
+    // sides
+    cameraWhole = false;
+    cameraAimFixed = true;
+    lookTime = -0.6;
+    int inside = 0, outside = 0;
+    for (const WindowVertex& v : frameVertices()) {
+        if (v.filled && std::fabs(v.r - 1.0f) < 1e-3f && std::fabs(v.g - 0.4f) < 1e-3f &&
+            v.b == 0.0f) {
+            const bool in = v.x >= sceneToPixel(cameraInset.left) - 1 &&
+                            v.x <= sceneToPixel(cameraInset.right) + 1 &&
+                            v.y >= sceneToPixel(cameraInset.bottom) - 1 &&
+                            v.y <= sceneToPixel(cameraInset.top) + 1;
+            (in ? inside : outside) += 1;
+        }
+    }
+    EXPECT_GT(inside, 10) << "the near face partly in the picture";
+    EXPECT_EQ(outside, 0);
 }
 
 TEST(ScenesSwitch, OnlyLorentzScenesOneTurnsTheScenesOn) {

@@ -5,6 +5,9 @@
 //                   cones and three events, with their table
 //   web-trip.png    the twins' trip in four frames: going out, just before and
 //                   just after the turnaround, and the reunion
+//   web-camera.png  the camera's picture alone: F9's sphere at 0.6 c as a ruler
+//                   has it and as the camera sees it at time 0, receding at 1.5
+//                   in Doppler colour, and F8's cube at 1.5
 // Usage: node tools/page-screenshot.mjs [folder]  (default docs)
 import { join } from 'node:path';
 import { launchBrowser, openPage, pressKey, drag, settle } from '../tests/web/browser.mjs';
@@ -32,11 +35,25 @@ for (const tau of [0.4, 0.79, 0.8, 1.6]) {
   shots.push(await trip.$eval('#canvas', (c) => c.toDataURL('image/png')));
   await trip.close();
 }
-const strip = await browser.newPage();
-await strip.setViewport({ width: 4 * 256 + 3 * 8, height: 256 });
-await strip.setContent(`<body style="margin:0;display:flex;gap:8px;background:#fff">${
-  shots.map((s) => `<img src="${s}" width="256" height="256">`).join('')}</body>`);
-await strip.screenshot({ path: join(folder, 'web-trip.png') });
+// four canvases side by side
+async function strip(canvases, name) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 4 * 256 + 3 * 8, height: 256 });
+  await page.setContent(`<body style="margin:0;display:flex;gap:8px;background:#fff">${
+    canvases.map((s) => `<img src="${s}" width="256" height="256">`).join('')}</body>`);
+  await page.screenshot({ path: join(folder, name) });
+}
+await strip(shots, 'web-trip.png');
+
+const cameras = [];
+for (const hash of ['#demo=9&boosts=0.6,0&view=camera&delay=0', '#demo=9&boosts=0.6,0&view=camera&doppler=1',
+  '#demo=9&boosts=0.6,0&look=1.5&view=camera&doppler=1', '#demo=8&boosts=0.6,0&look=1.5&view=camera']) {
+  const { page: camera } = await openPage(null, hash, { browser });
+  await settle(camera);
+  cameras.push(await camera.$eval('#canvas', (c) => c.toDataURL('image/png')));
+  await camera.close();
+}
+await strip(cameras, 'web-camera.png');
 
 await browser.close();
-console.log(`Screenshots written to ${folder}: web-page.png, web-frames.png, web-trip.png`);
+console.log(`Screenshots written to ${folder}: web-page.png, web-frames.png, web-trip.png, web-camera.png`);

@@ -1,5 +1,6 @@
 // The scenes' switch and settings: the probe ray of the cones, the gyroscope's
-// orbit speed and place, the polygon of boosts, and the observer's time.
+// orbit speed and place, the polygon of boosts, the observer's time and the
+// camera's switches.
 #include "app/sceneSettings.h"
 
 #include "app/accelerated.h"
@@ -13,6 +14,11 @@ double orbitSpeed = defaultOrbitSpeed;
 int polygonSides = defaultPolygonSides;
 double gyroscopeOrbitShare = 0.0;
 double lookTime = 0.0;
+bool cameraWhole = false;
+bool cameraLightDelay = true;
+bool cameraDoppler = false;
+bool cameraBrightness = false;
+bool cameraAimFixed = false;
 
 namespace {
 const int lastSceneOfItsOwn = 4; // without the switch
@@ -44,4 +50,9 @@ void resetSceneSettings() {
     polygonSides = defaultPolygonSides;
     gyroscopeOrbitShare = 0.0;
     lookTime = 0.0;
+    cameraWhole = false;
+    cameraLightDelay = true;
+    cameraDoppler = false;
+    cameraBrightness = false;
+    cameraAimFixed = false;
 }

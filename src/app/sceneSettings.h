@@ -12,6 +12,15 @@ extern double orbitSpeed;          // F7: the gyroscope's speed on its orbit, un
 extern int polygonSides;           // F7: the polygon of boosts compared with the circle
 extern double gyroscopeOrbitShare; // F7: how far round the gyroscope is, 0 to 1
 extern double lookTime;            // F8, F9: the observer's time, the apex of its light cones
+// F8, F9: the camera's picture, beside the construction or filling the window,
+// with the light travel time (off: the object as measured at the observer's
+// time), Doppler colour and the searchlight's brightness each switchable, and
+// aimed at the picture's middle or fixed along +y
+extern bool cameraWhole;
+extern bool cameraLightDelay;
+extern bool cameraDoppler;
+extern bool cameraBrightness;
+extern bool cameraAimFixed;
 
 const int demoUpwardCone = 5;
 const int demoDownwardCone = 6;

@@ -5,7 +5,8 @@
 // eye space at its point, as the events' letters do, so it reads the same whatever the boost and
 // the view. The 3D scenes have no axes of their own: short axes x, y and t in
 // the top left corner, turned as the scene is drawn (the view's turn, then the
-// scene's tilt and turn), name the directions of the frame drawn.
+// scene's tilt and turn), name the directions of the frame drawn (not over
+// the camera's picture alone, which has none).
 #include "scenes/labels.h"
 
 #include "app/sceneSettings.h"
@@ -176,7 +177,9 @@ void drawDiagramLabels() {
 
 void drawAxisLabels() {
     const bool diagram = boostsAlongX(currentDemo); // 1-3, and 10, 11 where shown
-    const bool scene = !diagram && currentDemo >= 4 && hasSceneOfItsOwn(currentDemo);
+    const bool camera =
+        cameraWhole && (currentDemo == demoSquareTube || currentDemo == demoRoundTube);
+    const bool scene = !diagram && currentDemo >= 4 && hasSceneOfItsOwn(currentDemo) && !camera;
     if (!showAxisLabels || !(diagram || scene)) {
         return;
     }

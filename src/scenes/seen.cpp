@@ -6,13 +6,15 @@
 // the whole is scaled and placed to fit its part of the view at every
 // observer's time. The photograph below maps sky angles across, 0..360, or
 // -180..180 when the image crosses the direction of motion: the seen image
-// above, the object at rest at the same own-frame place beneath. The square
-// and the disk are in seenSquare.cpp and seenDisk.cpp.
+// above, the object at rest at the same own-frame place beneath. Beside them
+// the camera's picture (camera.cpp), which may fill the window instead. The
+// square and the disk are in seenSquare.cpp and seenDisk.cpp.
 #include "scenes/seen.h"
 
 #include "app/sceneSettings.h"
 #include "app/state.h"
 #include "app/teaching.h"
+#include "scenes/camera.h"
 #include "scenes/letters.h"
 #include "scenes/sceneView.h"
 #include "scenes/seenParts.h"
@@ -24,7 +26,7 @@
 
 using namespace seen;
 
-const SeenRegion constructionRegion = {-1.92, 1.92, -1.36, 1.92};
+const SeenRegion constructionRegion = {-1.92, 0.30, -1.36, 1.92}; // beside the camera's picture
 
 namespace {
 const int coneRulings = 12;
@@ -217,9 +219,19 @@ void drawPhotographLabels() {
                labelHeight, 0.0);
 }
 
-// The whole scene, painted in order (no depth test), the photograph in eye space.
+// The whole scene, painted in order (no depth test), the photograph and the
+// camera's picture in eye space; or the camera's picture alone.
 void drawSeenScene(SeenImage (*see)(const Matrix4&, double), int (*outline)(double[][2]),
                    void (*tube)(const SeenFrame&), void (*photograph)(const SkyView&)) {
+    const bool cube = see == seeSquare;
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    if (cameraWhole) {
+        drawCameraPicture(cube, cameraWindow);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_LIGHTING);
+        return;
+    }
     double points[maxOutlinePoints][2];
     const int count = outline(points);
     const SeenFrame frame = frameOf(skyViewAt(boostMatrix, lookTime), points, count);
@@ -254,6 +266,7 @@ void drawSeenScene(SeenImage (*see)(const Matrix4&, double), int (*outline)(doub
         drawPhotographLabels();
     }
     glPopMatrix();
+    drawCameraPicture(cube, cameraInset);
     glPointSize(1.0f);
     glLineWidth(1.0f);
     glEnable(GL_DEPTH_TEST);

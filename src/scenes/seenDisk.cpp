@@ -10,21 +10,10 @@
 
 namespace {
 const int rimSamples = seen::maxOutlinePoints;
-const int rimTicks = 12;
 const double tickMarkHalfHeight = 0.07; // a rim tick's mark on the photograph
 const GLfloat tickWidth = 3.0f;
 const GLfloat tickSize = 8.0f;
 const float seenRimColour[3] = {0.2f, 0.2f, 0.2f}; // dark grey
-
-// 12 rim ticks round the colour wheel (half a step off pure yellow, which the
-// lit material looks like), at own angles 0, 30, ... 330
-void tickColour(int k, float out[3]) {
-    const double h = 6.0 * (k + 0.5) / rimTicks;
-    for (int c = 0; c < 3; ++c) {
-        const double d = std::fabs(std::fmod(h + 6.0 - 2.0 * c, 6.0) - 3.0); // 0..3
-        out[c] = static_cast<float>(std::fmin(1.0, std::fmax(0.0, d - 1.0)) * 0.85);
-    }
-}
 
 // the rim's seen arc from the observer's own-frame place
 struct RimArc {
@@ -56,6 +45,16 @@ bool rimSeen(const RimArc& arc, double degrees) {
 } // namespace
 
 namespace seen {
+// 12 rim ticks round the colour wheel (half a step off pure yellow, which the
+// lit material looks like), at own angles 0, 30, ... 330
+void tickColour(int k, float out[3]) {
+    const double h = 6.0 * (k + 0.5) / rimTicks;
+    for (int c = 0; c < 3; ++c) {
+        const double d = std::fabs(std::fmod(h + 6.0 - 2.0 * c, 6.0) - 3.0); // 0..3
+        out[c] = static_cast<float>(std::fmin(1.0, std::fmax(0.0, d - 1.0)) * 0.85);
+    }
+}
+
 int diskOutline(double points[][2]) {
     for (int i = 0; i < rimSamples; ++i) {
         points[i][0] = rimX(360.0 * i / rimSamples);

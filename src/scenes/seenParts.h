@@ -18,6 +18,7 @@ const GLfloat curveWidth = 3.0f;
 const GLfloat sliceWidth = 4.0f;
 const GLfloat photographWidth = 6.0f;
 
+const int rimTicks = 12; // the disk's coloured ticks, and the sphere's equator in the camera
 const float tubeColour[3] = {0.5f, 0.5f, 0.5f};   // grey
 const float sliceColour[3] = {1.0f, 0.0f, 0.0f};  // red: measured
 const float unseenColour[3] = {0.8f, 0.8f, 0.8f}; // pale grey
@@ -31,6 +32,10 @@ struct SeenFrame {
     double tubeFrom, tubeTo;
     double pastReach, futureReach;
 };
+
+// The colour of rim tick k, at own angle 30 k degrees.
+void tickColour(int k, float out[3]);
+extern const float faceColours[squareFaceCount][3]; // near, far, leading, trailing
 
 // The event of the rest point (x, y), own frame, drawn at the observer's time.
 SpacetimeVector sliceEvent(double x, double y);

@@ -7,12 +7,6 @@
 #include <initializer_list>
 
 namespace {
-const float faceColours[squareFaceCount][3] = {
-    {1.0f, 0.4f, 0.0f},  // near: orange
-    {0.3f, 0.6f, 1.0f},  // far: sky blue
-    {1.0f, 0.0f, 1.0f},  // leading: magenta
-    {0.0f, 0.45f, 0.0f}, // trailing: dark green
-};
 
 void facePoint(SquareFace face, int i, double& x, double& y) {
     double ends[2][2];
@@ -25,6 +19,13 @@ void facePoint(SquareFace face, int i, double& x, double& y) {
 } // namespace
 
 namespace seen {
+const float faceColours[squareFaceCount][3] = {
+    {1.0f, 0.4f, 0.0f},  // near: orange
+    {0.3f, 0.6f, 1.0f},  // far: sky blue
+    {1.0f, 0.0f, 1.0f},  // leading: magenta
+    {0.0f, 0.45f, 0.0f}, // trailing: dark green
+};
+
 int squareOutline(double points[][2]) {
     for (int f = 0; f < squareFaceCount; ++f) {
         double ends[2][2];

@@ -1,8 +1,8 @@
 // Every test of the web page in one process, side by side in two headless
 // Chromiums (and a smoke test in Firefox): the page as a user meets it, the teaching panel, the classroom
 // (screens, mixed input, keyboard, colours, speech), two frames and events,
-// the twins in time, lessons, the 3D scenes, the accelerated observers, what a frame costs, every state a link can carry,
-// the boundaries, and the cross-check with the desktop program.
+// the twins in time, lessons, the 3D scenes and the camera's picture, the accelerated observers, what a frame
+// costs, every state a link can carry, the boundaries, and the cross-check with the desktop program.
 // node --test all.test.mjs (ctest's "web" runs it).
 import { describe, after } from 'node:test';
 import { closeSharedBrowser } from './browser.mjs';
@@ -19,6 +19,7 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./lessons.test.mjs');
   await import('./scenes.test.mjs');
   await import('./rocket.test.mjs');
+  await import('./camera.test.mjs');
   await import('./costs.test.mjs');
   await import('./teacher.test.mjs');
   await import('./state.test.mjs');

@@ -35,7 +35,12 @@ const SEEN_FACES = { '#demo=8&boosts=0.6,0': 'near', '#demo=8&boosts=0.6,0&look=
 const LESSON_ANSWERS = {
   searchlight: [53.1301, 1.25 * 1.3, 36.8699, 126.8699, 0.8],
   'thomas-precession': [90, 240, 50.7215, 69.8103],
-  'terrell-penrose': [36.8699, 53.1301, 111.5611, 53.1301],
+  // then the camera: the ruler's sphere (the contracted sphere's tangents from the origin against
+  // 2 asin(1/3)), the camera's round one, the cube's span from F8's image, the Doppler factor
+  // 1 / (gamma (1 + v cos m)) from the middle m of F9's image at time 1.5
+  'terrell-penrose': [36.8699, 53.1301, 111.5611, 53.1301,
+    Math.atan(0.4 / Math.sqrt(2)) / Math.asin(1 / 3), 1, 111.5611 - 59.0270,
+    0.8 / (1 + 0.6 * Math.cos((((68.5961 + 107.5152) / 2) * Math.PI) / 180))],
 };
 
 async function predict(page, value) {

@@ -22,7 +22,8 @@ const LESSONS = ['time-dilation', 'length-contraction', 'simultaneity', 'twin-pa
 // lessons and what a class does with a picture (classroom)
 const MODULES = ['lessons/builtInLessons.js', 'core/languagePacks.js', 'core/i18n.js', 'core/link.js', 'input/input.js', 'input/keys.js', 'core/announce.js',
   'core/panel.js', 'core/legend.js', 'diagrams/pair.js', 'diagrams/events.js', 'core/player.js', 'diagrams/twins.js',
-  'scenes/scenes.js', 'diagrams/rocket.js', 'lessons/lessonText.js', 'lessons/lessons.js', 'classroom/picture.js', 'lessons/lessonHelp.js',
+  'scenes/camera.js', 'scenes/scenes.js', 'diagrams/rocket.js', 'lessons/lessonText.js', 'lessons/lessons.js',
+  'classroom/picture.js', 'lessons/lessonHelp.js',
   'classroom/fold.js', 'classroom/present.js', 'core/history.js', 'classroom/share.js', 'page.js'];
 const [programPath, outPath] = process.argv.slice(2);
 const read = (name) => readFileSync(join(here, name), 'utf8');

@@ -80,7 +80,6 @@ async function start() {
     }
   });
 
-  const title = (n) => module.UTF8ToString(module._webDemoTitle(n));
   const linkProblem = document.getElementById('link-problem');
   let history = null;
   const links = attachLinks(printLine, demo.readouts, (unused) => {
@@ -106,7 +105,7 @@ async function start() {
   demo.readoutGroups = READOUT_GROUPS;
   const announcer = attachAnnouncer(document.getElementById('announcer'));
   const refreshPanel = attachPanel(module, links, (sentence, atOnce) => (atOnce ? announcer.now(sentence) : announcer.note(sentence)));
-  const refreshLegend = attachLegend(module, links, title);
+  const refreshLegend = attachLegend(module, links);
   const twins = attachTwins(module, links, demo.readouts);
   const events = attachEvents(module, links, demo.readouts);
   const scenes = attachScenes(module, links, demo.readouts);

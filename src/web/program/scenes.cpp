@@ -7,6 +7,9 @@
 //   webSetOrbitShare(share)     F7: the gyroscope's place, 0 to 1
 //   webSetLookTime(t)           F8, F9: the observer's time, -5 to 5
 //   webSeenFaces()              F8: the faces seen, across the image ("near, trailing")
+//   webSetCamera(which, on)     F8, F9: the camera's switches, 0 or 1: its picture filling
+//                               the window, light travel time, Doppler colour, brightness,
+//                               aim fixed along +y (which: 0 to 4, in that order)
 //   webResetScenes()            all of them back to their start values
 // Each setter returns 0 and changes nothing when the value is out of range.
 // The scenes' readouts are worked out here too, for the panel.
@@ -14,11 +17,13 @@
 
 #include "app/sceneSettings.h"
 #include "app/state.h"
+#include "relativity/camera.h"
 #include "relativity/lightCones.h"
 #include "relativity/terrell.h"
 #include "relativity/thomas.h"
 
 #include <GL/freeglut.h>
+#include <cmath>
 #include <cstring>
 #include <emscripten/emscripten.h>
 
@@ -42,12 +47,20 @@ enum SceneQuantity {
     imageFrom,      // the seen image's extent, sky degrees from the direction of motion
     imageTo,
     apparentRotation,
+    outlineAlong,  // the camera's picture: degrees along the plane of motion
+    outlineAcross, // and across it, through its middle
+    outlineAspect, // along / across
+    imageDoppler,  // the Doppler factor of light from the middle of imageFrom and imageTo
 };
 const char* const sceneQuantityNames[sceneQuantityCount] = {
-    "halfAngle",  "rayAngle", "rayDoppler", "thomasAngle", "polygonAngle",
-    "orbitShare", "lookTime", "imageFrom",  "imageTo",     "apparentRotation",
+    "halfAngle",    "rayAngle",      "rayDoppler",    "thomasAngle",  "polygonAngle",
+    "orbitShare",   "lookTime",      "imageFrom",     "imageTo",      "apparentRotation",
+    "outlineAlong", "outlineAcross", "outlineAspect", "imageDoppler",
 };
-static_assert(apparentRotation + 1 == sceneQuantityCount, "a name a quantity");
+static_assert(imageDoppler + 1 == sceneQuantityCount, "a name a quantity");
+bool* const cameraSwitches[] = {&cameraWhole, &cameraLightDelay, &cameraDoppler, &cameraBrightness,
+                                &cameraAimFixed};
+const int cameraSwitchCount = sizeof cameraSwitches / sizeof cameraSwitches[0];
 
 int changed() {
     glutPostRedisplay();
@@ -79,6 +92,15 @@ void readSceneQuantities(double speed, double out[sceneQuantityCount]) {
         out[imageFrom] = image.from;
         out[imageTo] = image.to;
         out[apparentRotation] = image.apparentRotation;
+        const CameraLook look = cameraLookAt(boostMatrix, lookTime, cameraLightDelay);
+        const PictureSize size =
+            currentDemo == demoSquareTube ? cubePicture(look) : spherePicture(look);
+        out[outlineAlong] = size.along;
+        out[outlineAcross] = size.across;
+        out[outlineAspect] = size.along / size.across;
+        // the middle of the arc counter-clockwise from imageFrom to imageTo
+        const double width = std::fmod(image.to - image.from + 360.0, 360.0);
+        out[imageDoppler] = skyDoppler(speed, image.from + 0.5 * width, 0.0);
     }
 }
 
@@ -125,6 +147,14 @@ EMSCRIPTEN_KEEPALIVE int webSetLookTime(double t) {
         return 0;
     }
     lookTime = t;
+    return changed();
+}
+
+EMSCRIPTEN_KEEPALIVE int webSetCamera(int which, int on) {
+    if (which < 0 || which >= cameraSwitchCount || (on != 0 && on != 1)) {
+        return 0;
+    }
+    *cameraSwitches[which] = on == 1;
     return changed();
 }
 

@@ -5,66 +5,28 @@
 // The colours and their names come from the program's palette; colourName
 // gives other modules a colour's name in the palette in use.
 
+import { t, i18n } from './i18n.js';
+
 const PALETTES = ['desktop', 'high-contrast', 'dark'];
 const PRINTED_INSTEAD_OF_DARK = ['dark', 'high-contrast'];
 // lit faces: the material's olive yellow under the light; no palette changes it
-const LIT = { name: 'olive yellow, shaded', rgb: [179, 179, 0] };
+const LIT_RGB = [179, 179, 0];
 
-// What each colour is, by demonstration; keys are the program's colours.
+// The colours each demonstration's legend names, in order; what each is comes
+// from the message legend.<demonstration>.<n> (keys are the program's colours).
 const LEGENDS = {
-  1: [['red', 'the axes: space x across, time t up'], ['blue', 'light, along x = ±t'],
-    ['yellow', 'the unit hyperbolas t² − x² = ±1'], ['black', 'a lattice of events at rest in the objects’ frame'],
-    ['cyan', 'a clock at rest from t = −1 to 1 (proper time 2)']],
-  2: [['red', 'the axes: space x across, time t up'], ['blue', 'light, along x = ±t'],
-    ['yellow', 'the unit hyperbolas t² − x² = ±1'], ['black', 'the world lines of a rod’s two ends (proper length 2)']],
-  3: [['red', 'the home twin: world line, and the proper-time bar at the left'],
-    ['green', 'the traveller going out: world line, and the lower bar at the right'],
-    ['teal', 'the traveller coming back: world line, and the bar stacked on it'],
-    ['scale blue', 'velocity scale from 0 to +1'], ['grey', 'velocity scale from 0 to −1'],
-    ['orange', 'the velocity at which the home frame is seen moving (the frame you look from moves the other way)']],
-  4: [['green', 'a rod along the time axis, which points towards you'],
-    ['lit', 'an icosahedron and a wire cube, boosted with the rod']],
-  5: [['orange', 'the half of the light sent within acos v of the direction of motion'],
-    ['sky', 'the other half: 24 rulings in all, evenly spaced in the source’s frame, each up to its own time 1'],
-    ['grey', 'the rim: where the light is at the source’s time 1; a tip’s height is its Doppler factor'],
-    ['dark green', 'the source’s world line'], ['magenta', 'the probe ray'],
-    ['red', 'the direction of motion, in the frame drawn'], ['pale grey', 'the same cone unboosted']],
-  6: [['orange', 'the half of the light arriving from within acos v of straight behind'],
-    ['sky', 'the other half: 24 rays in all, evenly spread in the observer’s sky'],
-    ['grey', 'the rim: where the light was at the observer’s time −1'],
-    ['dark green', 'the observer’s world line'], ['magenta', 'the probe ray'],
-    ['red', 'the direction of motion, in the frame drawn'], ['pale grey', 'the same cone unboosted']],
-  7: [['dark green', 'the gyroscope’s world line, once round the orbit (time up)'],
-    ['magenta', 'its spin: unit 4-vectors at right angles to the world line, drawn half as long'],
-    ['mid grey', 'a spin that does not precess, for comparison'],
-    ['black', 'the gyroscope now, its spin, and its 4-velocity on the ball'],
-    ['sky', 'the ball: the hyperboloid t² − x² − y² = 1 of 4-velocities'],
-    ['orange', 'the orbit’s 4-velocities, a ring on the ball']],
-  8: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
-    ['pale grey', 'the light cones: below, the light seen now; above, where a flash sent now goes; and what is not seen'],
-    ['mid grey', 'the square’s world tube, moving at v; the photograph’s sky from 0° (the direction of motion) to 360°, '
-      + 'or −180° to 180° when the image spans 0°'],
-    ['red', 'the square at the observer’s time: what is measured, contracted'],
-    ['orange', 'the near face, where seen: on the cones, in the rulings of the light, and in the photograph'],
-    ['sky', 'the far face, where seen'], ['magenta', 'the leading face, where seen'],
-    ['dark green', 'the trailing face, where seen (the strip beneath: the square at rest in the same place)']],
-  9: [['black', 'the observer’s world line (time up) and its event now, the apex of its light cones'],
-    ['pale grey', 'the light cones, and the part of the rim not seen'],
-    ['mid grey', 'the disk’s world tube; the photograph’s sky from 0° to 360°, or −180° to 180°'],
-    ['red', 'the disk at the observer’s time: what is measured, an ellipse'],
-    ['grey', 'the seen part of the rim, on the past cone and in the photograph (beneath: the disk at rest in the same place)']],
-  // and what the rocket's trip adds (rocket.js)
-  10: [['red', 'the axes x and t (at rest: the launch frame)'], ['blue', 'light, along x = ±t'], ['dark green', 'home'],
-    ['black', 'the rocket now, and the home clock its line of simultaneity meets'],
-    ['magenta', 'the rocket’s line of simultaneity (its x′ axis)'], ['violet', 'its time axis t′'],
-    ['sky', 'the light from home reaching it now'], ['salmon', 'home’s pulses, every 0.25 of its time']],
-  11: [['red', 'the axes x and t (at rest: the launch frame)'], ['blue', 'light, along x = ±t'],
-    ['green', 'the rear ship (ticks every 0.5 of its time)'], ['teal', 'the front ship, L further'],
-    ['magenta', 'the rear ship’s line of simultaneity'], ['black', 'both ships on it'],
-    ['mid grey', 'the front at the rear’s launch-frame time: L apart'],
-    ['dark green', 'the string, under half its strain'], ['orange', 'the string, past half its strain'],
-    ['grey', 'the broken string']],
-  other: [['lit', 'a lit icosahedron: this demonstration has no scene of its own']],
+  1: ['red', 'blue', 'yellow', 'black', 'cyan'],
+  2: ['red', 'blue', 'yellow', 'black'],
+  3: ['red', 'green', 'teal', 'scale blue', 'grey', 'orange'],
+  4: ['green', 'lit'],
+  5: ['orange', 'sky', 'grey', 'dark green', 'magenta', 'red', 'pale grey'],
+  6: ['orange', 'sky', 'grey', 'dark green', 'magenta', 'red', 'pale grey'],
+  7: ['dark green', 'magenta', 'mid grey', 'black', 'sky', 'orange'],
+  8: ['black', 'pale grey', 'mid grey', 'red', 'orange', 'sky', 'magenta', 'dark green'],
+  9: ['black', 'pale grey', 'mid grey', 'red', 'grey'],
+  10: ['red', 'blue', 'dark green', 'black', 'magenta', 'violet', 'sky', 'salmon'],
+  11: ['red', 'blue', 'green', 'teal', 'magenta', 'black', 'mid grey', 'dark green', 'orange', 'grey'],
+  other: ['lit'],
 };
 let program = null; // the module, once the legend is attached
 let namesShown = { palette: null, names: {} }; // the names of the palette last asked about
@@ -72,7 +34,7 @@ let namesShown = { palette: null, names: {} }; // the names of the palette last 
 // The name of the program's colour `key` ('red', 'pale grey', …; see LEGENDS) in
 // the palette in use, as the legend names it.
 export function colourName(key) {
-  if (key === 'lit' || !program) return key === 'lit' ? LIT.name : key;
+  if (key === 'lit' || !program) return key === 'lit' ? t('legend.lit') : key;
   const palette = program._webPaletteEntryShown(0); // where this palette's colours are: one per palette
   if (namesShown.palette !== palette) {
     const names = {};
@@ -81,30 +43,31 @@ export function colourName(key) {
     }
     namesShown = { palette, names };
   }
-  return namesShown.names[key] ?? key;
+  return namesShown.names[key] ? t(`colour.${namesShown.names[key]}`) : key;
 }
 
-const HOW_TO = {
-  3: 'Move the turnaround with a middle drag, or choose “move the turnaround” for a one-finger or left drag ' +
-    '(arrow keys on the focused canvas do the same). It stays where both legs are slower than light.',
-};
+// how to move what the legend names, where a demonstration has such a thing: the
+// turnaround (F3), the camera's picture (F8, F9)
+const howTo = (demo) => (demo === 3 ? t('legend.howTo.3')
+  : demo === 8 || demo === 9 ? `${t('legend.camera')} ${t(`legend.howTo.${demo}`)}` : '');
 
-export function attachLegend(module, links, title) {
+export function attachLegend(module, links) {
   program = module;
   const picker = document.querySelector('select[data-control="palette"]');
   const list = document.getElementById('legend-list');
-  const howTo = document.getElementById('legend-how');
+  const howToText = document.getElementById('legend-how');
   const description = document.getElementById('canvas-description');
   let shownDemo = null;
   let shownExtras = [];
+  let language = i18n.version;
 
   // the palette's colours by key, with their names there
   const swatches = () => {
-    const result = { lit: LIT };
+    const result = { lit: { name: t('legend.lit'), rgb: LIT_RGB } };
     for (let i = 0; i < module._webPaletteEntryCount(); ++i) {
       const rgb = new Float32Array(module.HEAPF32.buffer, module._webPaletteEntryShown(i), 3);
       result[module.UTF8ToString(module._webPaletteEntryKey(i))] = {
-        name: module.UTF8ToString(module._webPaletteEntryName(i)),
+        name: t(`colour.${module.UTF8ToString(module._webPaletteEntryName(i))}`),
         rgb: [...rgb].map((c) => Math.round(c * 255)),
       };
     }
@@ -115,7 +78,8 @@ export function attachLegend(module, links, title) {
     shownDemo = demo;
     shownExtras = extras;
     const colours = swatches();
-    const entries = [...(LEGENDS[demo] || LEGENDS.other), ...extras];
+    const own = LEGENDS[demo] ? [demo, LEGENDS[demo]] : ['other', LEGENDS.other];
+    const entries = [...own[1].map((key, i) => [key, t(`legend.${own[0]}.${i + 1}`)]), ...extras];
     list.replaceChildren(...entries.map(([key, meaning]) => {
       const item = document.createElement('li');
       const swatch = document.createElement('span');
@@ -123,13 +87,15 @@ export function attachLegend(module, links, title) {
       swatch.style.background = `rgb(${colours[key].rgb.join(',')})`;
       const name = document.createElement('b');
       name.textContent = colours[key].name;
-      item.append(swatch, name, `: ${meaning}`);
+      item.append(swatch, name, t('legend.meaning', { meaning }));
       return item;
     }));
-    howTo.textContent = HOW_TO[demo] || '';
-    howTo.hidden = !HOW_TO[demo];
-    description.textContent = `${title(demo)}. ${entries.map(([key, meaning]) => `${colours[key].name}: ${meaning}`)
-      .join('; ')}.${HOW_TO[demo] ? ` ${HOW_TO[demo]}` : ''}`;
+    const how = howTo(demo);
+    howToText.textContent = how;
+    howToText.hidden = !how;
+    description.textContent = t('legend.description', {
+      demo: t(`demo.${demo}`), colours: entries.map(([key, meaning]) => t('legend.entry', { colour: colours[key].name, meaning }))
+        .join(t('legend.between')), how }).trim();
   };
 
   // the picture, the page and the legend in a palette (the picker and the link keep the chosen one)
@@ -171,6 +137,9 @@ export function attachLegend(module, links, title) {
   // after every frame: the legend follows the demonstration and the overlays
   // (extras: [colour key, meaning] pairs added to the demonstration's own)
   return function refresh(demo, extras = []) {
-    if (demo !== shownDemo || JSON.stringify(extras) !== JSON.stringify(shownExtras)) show(demo, extras);
+    if (demo !== shownDemo || JSON.stringify(extras) !== JSON.stringify(shownExtras) || language !== i18n.version) {
+      language = i18n.version;
+      show(demo, extras);
+    }
   };
 }

@@ -181,7 +181,7 @@ export function attachPanel(module, links, announce) {
 
   // After every frame: the readouts and the controls follow the state.
   const unchanged = unchangedSince();
-  let heldVersion = withheld.version;
+  let heldVersion = `${withheld.version} ${i18n.version}`;
   return function refresh() {
     const q = readQuantities(module);
     if (unchanged([...Object.values(q), withheld.version, i18n.version])) return q;
@@ -195,8 +195,9 @@ export function attachPanel(module, links, announce) {
       if (element.textContent !== text) element.textContent = text;
       if (shown && !hidden) spoken.push(t(`say.${element.dataset.quantity}`, { value: formatNumber(value, 2) }));
     }
-    announce(spoken.join(', '), heldVersion !== withheld.version);
-    heldVersion = withheld.version;
+    // at once when a lesson holds numbers back, or the words are another language's
+    announce(spoken.join(t('list.between')), heldVersion !== `${withheld.version} ${i18n.version}`);
+    heldVersion = `${withheld.version} ${i18n.version}`;
     if (picker.value !== String(q.demo)) picker.value = String(q.demo);
     // the velocity (and in F4-F9 its direction), typed or slid; blank while a lesson holds it back
     const moving = Number.isFinite(q.velocity);

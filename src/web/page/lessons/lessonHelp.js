@@ -6,58 +6,23 @@ import { lessonFormat } from './lessonText.js';
 import { t, onLanguage } from '../core/i18n.js';
 import { download } from '../classroom/picture.js';
 
-// Where each readout is shown; link: a state that shows exactly these
+// Where each readout is shown (the message lessonHelp.group.<n>), a state that
+// shows exactly these, and the readouts (each meaning lessonHelp.group.<n>.<name>)
 export const READOUT_GROUPS = [
-  { where: 'F1, the clock', link: 'demo=1', names: {
-    velocity: 'the objects’ velocity as drawn, in c: negative to the left', gamma: 'the Lorentz factor γ',
-    rapidity: 'the rapidity, artanh v', coordinateTime: 'the coordinate time the clock takes for its proper time 2' } },
-  { where: 'F2, the rod', link: 'demo=2', names: {
-    velocity: 'as in F1', gamma: 'as in F1', rapidity: 'as in F1', length: 'the rod’s measured length (proper length 2)' } },
-  { where: 'F3, the twins', link: 'demo=3', names: {
-    velocity: 'the velocity of the frame drawn', rapidity: 'its rapidity',
-    properTimeHome: 'the home twin’s proper time, departure to reunion', properTimeTraveller: 'the traveller’s',
-    turnaroundX: 'the turnaround’s x', turnaroundT: 'and its t', tripProperTime: 'the traveller’s proper time for the trip',
-    dopplerOut: 'the other clock seen running, going out (×)', dopplerBack: 'and coming back (×)',
-    reunionHomeSent: 'pulses home has sent by the reunion (a count)', reunionHomeReceived: 'pulses home has received',
-    reunionTravellerSent: 'pulses the traveller has sent', reunionTravellerReceived: 'pulses the traveller has received' } },
-  { where: 'F3 with the traveller’s clock set (tau=)', link: 'demo=3&tau=0.5', names: {
-    travellerTime: 'the traveller’s clock τ', homeTimeSimultaneous: 'the home clock on the traveller’s line of simultaneity',
-    homeTimeSeen: 'the home clock the traveller sees by light', signalsReceivedByTraveller: 'pulses from home received (a count)' } },
-  { where: 'F3 riding along (ride=1)', link: 'demo=3&ride=1', names: {
-    rideVelocity: 'the velocity of the traveller’s leg in the home frame' } },
-  { where: 'F1 to F3 with two events, a spacelike pair', link: 'demo=1&ev=1,0.5;-0.5,0.2', names: {
-    pairInterval: 'the interval Δt² − Δx², negative for a spacelike pair',
-    pairKind: 'timelike, spacelike or lightlike: in words, for {name} only',
-    pairFirstDiagram: 'the event that happens first in the diagram’s frame: in words, for {name} only',
-    pairFirstOwn: 'the one first in the own frame: in words, for {name} only',
-    pairSimultaneousAt: 'the velocity v at which the own frame is drawn when the pair is simultaneous' } },
-  { where: 'F1 to F3 with two events, a timelike pair', link: 'demo=1&ev=-0.5,0.2;0,1.5', names: {
-    pairInterval: 'as above', pairSamePlaceAt: 'the velocity v at which the own frame is drawn when the pair is at one place',
-    pairProperTime: 'the proper time of a clock going straight from one to the other' } },
-  { where: 'F4 to F9 (after boosts)', link: 'demo=4&boosts=0.6,0', names: {
-    velocityX: 'the x part of the velocity, in c', velocityY: 'the y part', velocity: 'the speed', gamma: 'the Lorentz factor',
-    heading: 'the direction of motion, degrees counter-clockwise from x',
-    wignerAngle: 'the Thomas–Wigner rotation in degrees, counter-clockwise positive' } },
-  { where: 'F5 and F6, the light cones', link: 'demo=5&boosts=0.6,0', names: {
-    halfAngle: 'half the light within this angle of the motion (degrees)', rayAngle: 'the probe ray as drawn (degrees from the motion)',
-    rayDoppler: 'the probe ray’s Doppler factor' } },
-  { where: 'F7, Thomas precession', link: 'demo=7', names: {
-    thomasAngle: 'the spin’s turn per orbit (degrees)', polygonAngle: 'the turn after the polygon of boosts (degrees)',
-    orbitShare: 'the share of the orbit gone round' } },
-  { where: 'F8 and F9, seen from afar', link: 'demo=8', names: {
-    lookTime: 'the observer’s time', imageFrom: 'where the image is seen from (degrees from the motion)',
-    imageTo: 'where it is seen to (degrees)', apparentRotation: 'how far round the centre is seen turned (degrees)' } },
-  { where: 'F10, the rocket one way', link: 'demo=10', names: {
-    rocketTime: 'the rocket’s proper time τ (tau=)', launchTime: 'its event’s t in the launch frame', launchPlace: 'and x',
-    velocity: 'its velocity as drawn, tanh gτ at rest', gamma: 'its Lorentz factor as drawn, cosh gτ at rest',
-    rapidity: 'its rapidity as drawn, gτ at rest', horizonDistance: 'its distance to the horizon along its line of simultaneity',
-    homeTimeSimultaneous: 'the home clock on its line of simultaneity', homeTimeSeen: 'the home clock it sees by light' } },
-  { where: 'F10, a round trip (trip=round, leg= each leg’s proper time)', link: 'demo=10&trip=round', names: {
-    rocketTotal: 'the rocket’s proper time for the trip', homeTotal: 'home’s', farthest: 'how far out the rocket turns' } },
-  { where: 'F11, Bell’s spaceships (L=, strain= in per cent)', link: 'demo=11', names: {
-    gapLaunch: 'the ships’ distance in the launch frame, L', gapRear: 'their distance on the rear ship’s line of simultaneity',
-    frontTime: 'the front ship’s clock on that line', stretch: 'the string’s stretch, gapRear / L − 1',
-    breakTime: 'the rear ship’s τ at which the string breaks' } },
+  { link: 'demo=1', names: ['velocity', 'gamma', 'rapidity', 'coordinateTime'] },
+  { link: 'demo=2', names: ['velocity', 'gamma', 'rapidity', 'length'] },
+  { link: 'demo=3', names: ['velocity', 'rapidity', 'properTimeHome', 'properTimeTraveller', 'turnaroundX', 'turnaroundT', 'tripProperTime', 'dopplerOut', 'dopplerBack', 'reunionHomeSent', 'reunionHomeReceived', 'reunionTravellerSent', 'reunionTravellerReceived'] },
+  { link: 'demo=3&tau=0.5', names: ['travellerTime', 'homeTimeSimultaneous', 'homeTimeSeen', 'signalsReceivedByTraveller'] },
+  { link: 'demo=3&ride=1', names: ['rideVelocity'] },
+  { link: 'demo=1&ev=1,0.5;-0.5,0.2', names: ['pairInterval', 'pairKind', 'pairFirstDiagram', 'pairFirstOwn', 'pairSimultaneousAt'] },
+  { link: 'demo=1&ev=-0.5,0.2;0,1.5', names: ['pairInterval', 'pairSamePlaceAt', 'pairProperTime'] },
+  { link: 'demo=4&boosts=0.6,0', names: ['velocityX', 'velocityY', 'velocity', 'gamma', 'heading', 'wignerAngle'] },
+  { link: 'demo=5&boosts=0.6,0', names: ['halfAngle', 'rayAngle', 'rayDoppler'] },
+  { link: 'demo=7', names: ['thomasAngle', 'polygonAngle', 'orbitShare'] },
+  { link: 'demo=8', names: ['lookTime', 'imageFrom', 'imageTo', 'apparentRotation', 'outlineAlong', 'outlineAcross', 'outlineAspect', 'imageDoppler'] },
+  { link: 'demo=10', names: ['rocketTime', 'launchTime', 'launchPlace', 'velocity', 'gamma', 'rapidity', 'horizonDistance', 'homeTimeSimultaneous', 'homeTimeSeen'] },
+  { link: 'demo=10&trip=round', names: ['rocketTotal', 'homeTotal', 'farthest'] },
+  { link: 'demo=11', names: ['gapLaunch', 'gapRear', 'frontTime', 'stretch', 'breakTime'] },
 ];
 
 // a lesson file to start from: the format's example and one more step
@@ -68,18 +33,21 @@ export function attachLessonHelp() {
   format.textContent = lessonFormat();
   onLanguage(() => { format.textContent = lessonFormat(); });
   const list = document.getElementById('lesson-readouts');
-  for (const { where, link, names } of READOUT_GROUPS) {
+  const readouts = () => list.replaceChildren(...READOUT_GROUPS.flatMap(({ link, names }, i) => {
     const heading = document.createElement('dt');
-    heading.textContent = `${where} (${link})`;
-    const items = Object.entries(names).map(([name, meaning]) => {
+    const state = document.createElement('code');
+    state.textContent = `(${link})`;
+    heading.append(t(`lessonHelp.group.${i + 1}`), ' ', state);
+    return [heading, ...names.map((name) => {
       const item = document.createElement('dd');
       const code = document.createElement('code');
       code.textContent = name;
-      item.append(code, `: ${meaning}`);
+      item.append(code, t('legend.meaning', { meaning: t(`lessonHelp.group.${i + 1}.${name}`) }));
       return item;
-    });
-    list.append(heading, ...items);
-  }
+    })];
+  }));
+  readouts();
+  onLanguage(readouts);
   document.querySelector('button[data-control="lesson-template"]').addEventListener('click', () => {
     download(new Blob([template()], { type: 'text/plain' }), 'my-lesson.txt');
   });

@@ -1,12 +1,15 @@
 // The 3D scenes of F5 to F9 on the page: the probe ray of the light cones
 // (F5, F6), the gyroscope's orbit speed, the polygon of boosts and Play
 // (F7), the observer's time with Play through the fly-by and the faces seen
-// (F8, F9), and a "what to see" paragraph for each. Links carry ray=, orbit=,
+// (F8, F9) with the camera's switches (camera.js), and a "what to see"
+// paragraph for each. Links carry ray=, orbit=,
 // sides= and look=. The numbers come from the program; this module only
 // passes them on.
 import { parseNumber, linkNumber } from '../core/link.js';
 import { attachPlayer } from '../core/player.js';
 import { colourName } from '../core/legend.js';
+import { t, readNumber, localNumber } from '../core/i18n.js';
+import { attachCamera } from './camera.js';
 
 const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4, look: 0 };
 const ORBIT_SECONDS = 6; // Play takes the gyroscope once round in this long
@@ -15,39 +18,12 @@ const FLY_BY_SECONDS = 8;
 const CONE_DEMOS = [5, 6];
 const THOMAS_DEMO = 7;
 const SEEN_DEMOS = [8, 9];
-const DEMOS_OF = { ray: CONE_DEMOS.join(' or '), orbit: THOMAS_DEMO, sides: THOMAS_DEMO, look: SEEN_DEMOS.join(' or ') };
-// each paragraph names its colours as the palette in use does: c(key) is the
-// name of the program's colour key (legend.js)
-const SEE = {
-  5: (c) => `A flash at the origin, seen from a frame in which its source moves (${c('red')} arrow). The 24 rulings `
-    + `are evenly spaced in the source’s own frame; boosted, the ${c('orange')} half crowds into a cone of half-angle `
-    + 'acos v round the direction of motion, and each tip rises to its ray’s Doppler factor: the searchlight. '
-    + `The faint ${c('pale grey')} cone is the same cone unboosted: light cones themselves do not move.`,
-  6: (c) => 'The light reaching an observer at the origin, evenly spread in the observer’s own sky. Seen from a frame '
-    + `in which the observer moves (${c('red')} arrow), the ${c('orange')} half comes from within acos v of straight `
-    + 'behind: read the other way round, stars evenly spread in that frame crowd ahead of the moving observer '
-    + '(aberration), and look bluer ahead.',
-  7: (c) => `A gyroscope carried counter-clockwise round a circle keeps its spin (${c('magenta')}) at right angles `
-    + `to its world line, yet after one orbit it points elsewhere than the spin that does not precess (${c('mid grey')}): `
-    + 'turned against the orbit by 360 (γ − 1) degrees. The bowl is the hyperboloid of 4-velocities with the orbit’s '
-    + 'ring on it; a drag boosts the picture and rolls the ball. Drag the pointer round a circle of radius about '
-    + '100 v pixels, γ times round: the picture comes back to rest turned by about the Thomas angle, which the '
-    + 'Thomas–Wigner readout shows.',
-  8: (c) => `A square moves past the observer, whose world line is the ${c('black')} time axis. Its ${c('red')} `
-    + 'outline is the square at the observer’s time: what is measured, contracted. What the observer sees is where '
-    + 'the square’s world tube meets the observer’s past light cone (the light arriving now): light from the far '
-    + 'parts left earlier. The strip below is the photograph, the sky from 0° (the direction of motion) to 360° '
-    + '(−180° to 180° when the image spans the direction of motion), with the square at rest in the same place '
-    + 'beneath. Play the fly-by: once the square has passed, its trailing face comes into view. It looks turned, '
-    + 'not squashed.',
-  9: (c) => `A disk moves past the observer. Measured (${c('red')}) it is an ellipse, contracted along the motion. `
-    + 'Seen, it is where its world tube meets the past light cone, and the coloured ticks show which part of the rim '
-    + 'is seen. The strip below is a one-dimensional photograph: it has only a width, and the width changes as the '
-    + 'disk flies by (at time 0 and 0.6 c, 31.59° against 38.94° for the disk at rest beneath), because aberration '
-    + 'spreads or crowds the sky, as a disk nearer or further away would look wider or narrower. That is no '
-    + 'contraction: what stays is the shape, turned round in the sky and not squashed, which a camera’s picture of '
-    + 'it shows round.',
-};
+const DEMOS_OF = { ray: CONE_DEMOS, orbit: [THOMAS_DEMO], sides: [THOMAS_DEMO], look: SEEN_DEMOS };
+const demosText = (demos) => (demos.length > 1 ? t('rocket.or', { first: demos[0], second: demos[1] }) : String(demos[0]));
+// each paragraph (scenes.see.<demonstration>) names its colours as the palette in use does
+const COLOURS = ['red', 'orange', 'pale grey', 'magenta', 'mid grey', 'black', 'sky', 'dark green', 'grey'];
+const seeText = (demo) => t(`scenes.see.${demo}`, Object.fromEntries(COLOURS
+  .map((key) => [key.replace(/ (\w)/g, (_, c) => c.toUpperCase()), colourName(key)])));
 
 export function attachScenes(module, links, readouts) {
   const section = document.getElementById('scenes');
@@ -74,16 +50,14 @@ export function attachScenes(module, links, readouts) {
     sides: (x) => module._webSetPolygonSides(x),
     look: (x) => module._webSetLookTime(x),
   };
-  const limits = {
-    ray: 'the probe ray is 0 to 180 degrees from the direction of motion',
-    orbit: 'the orbit speed is 0.05 to 0.95',
-    sides: 'the polygon has 3 to 12 sides',
-    look: 'the observer’s time is -5 to 5',
-  };
+  const limits = { ray: 'scenes.link.ray', orbit: 'scenes.link.orbit', sides: 'scenes.link.sides', look: 'scenes.link.look' };
   const values = { ...DEFAULTS };
 
   const show = (key) => {
-    for (const input of controls[key]) if (input.value !== String(values[key])) input.value = String(values[key]);
+    for (const input of controls[key]) {
+      const text = input.type === 'range' ? String(values[key]) : localNumber(String(values[key]));
+      if (input.value !== text) input.value = text;
+    }
   };
   const set = (key, x) => {
     if (!valid[key](x) || !setters[key](x)) return false;
@@ -94,7 +68,7 @@ export function attachScenes(module, links, readouts) {
   for (const [key, list] of Object.entries(controls)) {
     for (const input of list) {
       input.addEventListener(input.type === 'range' ? 'input' : 'change', () => {
-        if (!set(key, parseNumber(input.value))) show(key);
+        if (!set(key, readNumber(input.value))) show(key);
       });
     }
   }
@@ -130,7 +104,7 @@ export function attachScenes(module, links, readouts) {
     : SEEN_DEMOS.includes(demo) ? ['look'] : []);
   links.add({
     keys: Object.keys(DEFAULTS),
-    check: (key, text) => (valid[key](parseNumber(text)) ? '' : limits[key]),
+    check: (key, text) => (valid[key](parseNumber(text)) ? '' : t(limits[key])),
     reset() {
       pause();
       module._webResetScenes();
@@ -141,8 +115,8 @@ export function attachScenes(module, links, readouts) {
       const mine = keysOf(readouts().demo);
       for (const [key, texts] of given) {
         for (const text of texts) {
-          if (!mine.includes(key)) ignore(key, text, `${key} is set in demonstration ${DEMOS_OF[key]}`);
-          else if (!set(key, parseNumber(text))) ignore(key, text, limits[key]);
+          if (!mine.includes(key)) ignore(key, text, t('scenes.link.where', { key, demos: demosText(DEMOS_OF[key]) }));
+          else if (!set(key, parseNumber(text))) ignore(key, text, t(limits[key]));
         }
       }
     },
@@ -150,6 +124,8 @@ export function attachScenes(module, links, readouts) {
       return keysOf(q.demo).filter((key) => values[key] !== DEFAULTS[key]).map((key) => `${key}=${linkNumber(values[key])}`);
     },
   });
+
+  attachCamera(module, links, readouts); // its parts after look=
 
   // after every frame: the scene's block and paragraph follow the demonstration
   const refresh = (q) => {
@@ -163,10 +139,12 @@ export function attachScenes(module, links, readouts) {
     if (!thomas) orbitPlayer.pause();
     if (!seen) flyByPlayer.pause();
     if (seen && !controls.look.includes(document.activeElement)) show('look');
-    const seenFaces = q.demo === 8 ? module.UTF8ToString(module._webSeenFaces()) : '';
+    // the program names the faces in English: near, far, leading, trailing
+    const seenFaces = q.demo !== 8 ? '' : module.UTF8ToString(module._webSeenFaces()).split(', ').filter(Boolean)
+      .map((face) => t(`face.${face}`)).join(t('list.between'));
     if (faces.textContent !== seenFaces) faces.textContent = seenFaces;
     if (faces.parentElement.hidden === !seenFaces) faces.parentElement.hidden = !seenFaces;
-    const text = SEE[q.demo] ? SEE[q.demo](colourName) : '';
+    const text = [5, 6, 7, 8, 9].includes(q.demo) ? seeText(q.demo) : '';
     if (see.textContent !== text) see.textContent = text;
   };
   return { refresh, playing: () => players.some((p) => p.playing()) };
