@@ -8,6 +8,7 @@ bool showOwnAxes = false;
 bool showSimultaneity = false;
 bool showLightCones = false;
 bool showAxisLabels = false;
+bool labelWords = true;
 int eventCount = 0;
 bool tripShown = false;
 double tripTau = 0.0;

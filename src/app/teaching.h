@@ -8,6 +8,7 @@
 extern bool showOwnAxes;      // the own frame's x' and t' axes with unit ticks
 extern bool showSimultaneity; // each event's lines of simultaneity, both frames
 extern bool showLightCones;   // each event's future light cone
+extern bool labelWords;       // with the labels, words too (F8 and F9's strips' names, in English)
 extern bool showAxisLabels;   // the axes' names and tick numbers, and x', t' with the own axes
 
 const int maxEvents = 26;        // lettered A to Z in the order placed

@@ -213,10 +213,12 @@ void drawPhotographLabels() {
                    : k == 4 ? 1.0
                             : 0.5);
     }
-    drawTextAt("seen", photographLeft, photographSeenY + labelGap, photographDepth, labelHeight,
-               0.0);
-    drawTextAt("at rest, same place", photographLeft, photographRestY + labelGap, photographDepth,
-               labelHeight, 0.0);
+    if (labelWords) { // a page in another language names the strips in its legend instead
+        drawTextAt("seen", photographLeft, photographSeenY + labelGap, photographDepth, labelHeight,
+                   0.0);
+        drawTextAt("at rest, same place", photographLeft, photographRestY + labelGap,
+                   photographDepth, labelHeight, 0.0);
+    }
 }
 
 // The whole scene, painted in order (no depth test), the photograph and the

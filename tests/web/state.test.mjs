@@ -152,7 +152,12 @@ describe('every state a link can carry', { concurrency: true }, () => {
     searchlight: [[deg(Math.acos(0.6))], [1.625], [deg(Math.acos(0.8))], [deg(Math.acos(-0.6)), 0.8], [0.8, 1.25]],
     'thomas-precession': [[90], [240], [50.7215], [69.8103]],
     'terrell-penrose': [[deg(Math.asin(0.6)), 90 + deg(Math.asin(0.6))], [deg(Math.asin(0.8)), 90 + deg(Math.asin(0.8))],
-      [111.5611], [deg(Math.asin(0.8))]],
+      [111.5611], [deg(Math.asin(0.8))],
+      // the camera: the ruler's sphere along over across, its two sizes; the round one; the cube's span
+      // and its ends; the Doppler factor from the middle of the image
+      [Math.atan(0.4 / Math.sqrt(2)) / Math.asin(1 / 3), 2 * deg(Math.atan(0.4 / Math.sqrt(2))), 2 * deg(Math.asin(1 / 3))],
+      [1, 31.5863], [111.5611 - 59.0270, 59.0270, 111.5611],
+      [0.8 / (1 + 0.6 * Math.cos((((68.5961 + 107.5152) / 2) * Math.PI) / 180))]],
     // g = 1: home's "now" tanh 2, the rocket's velocity too; 1 / g; 1 - e^-10; 4 sinh 1
     'accelerated-rocket': [[Math.tanh(2)], [2], [1 - Math.exp(-10)], [4 * Math.sinh(1)]],
     // L = 0.5: the gap and its stretch determine each other

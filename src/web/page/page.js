@@ -21,7 +21,7 @@ import { attachFolds } from './classroom/fold.js';
 import { attachHistory } from './core/history.js';
 import { attachPicture } from './classroom/picture.js';
 import { attachShare } from './classroom/share.js';
-import { attachLanguages, setLanguage, preferredLanguage, addLanguage } from './core/i18n.js';
+import { attachLanguages, setLanguage, preferredLanguage, addLanguage, onLanguage, pageLanguage } from './core/i18n.js';
 
 const canvas = document.getElementById('canvas');
 const helpPanel = document.getElementById('help');
@@ -92,6 +92,10 @@ async function start() {
   }, (link) => history?.written(link));
   history = attachHistory(links, () => module._webPostRedisplay());
   attachLanguages(links, () => module._webPostRedisplay());
+  // words in the picture (the strips' names) are English: shown on an English page only
+  const pictureWords = () => module._webSetLabelWords(pageLanguage() === 'en' ? 1 : 0);
+  pictureWords();
+  onLanguage(pictureWords);
   demo.link = () => links.flush();
   // a translation tried without building the page: lorentzDemo.tryLanguage('xx', messages, 'rtl')
   demo.tryLanguage = async (code, messages, direction = 'ltr', mark = '.') => {

@@ -2,6 +2,7 @@
 // page calls:
 //   webSetOverlays(axes, simultaneity, cones)   each 0 or 1
 //   webSetLabels(on)          the axes' names and tick numbers, 0 or 1
+//   webSetLabelWords(on)      with them, the words the picture draws (English), 0 or 1
 //   webAddEventOwn(x', t'), webAddEventDiagram(x, t)   1 when placed
 //   webPlaceEventAt(x, y, snap)  an event under the pointer (CSS pixels from the top
 //                             left), its x and t as drawn rounded to 0.05 when snap is 1
@@ -107,6 +108,11 @@ EMSCRIPTEN_KEEPALIVE void webSetOverlays(int axes, int simultaneity, int cones) 
 
 EMSCRIPTEN_KEEPALIVE void webSetLabels(int on) {
     showAxisLabels = on != 0;
+    glutPostRedisplay();
+}
+
+EMSCRIPTEN_KEEPALIVE void webSetLabelWords(int on) {
+    labelWords = on != 0;
     glutPostRedisplay();
 }
 

@@ -105,6 +105,8 @@ export function attachRocket(module, links, readouts) {
     const texts = [[$('accelerated-heading'), t(`rocket.title.${q.demo}`)], [$('rocket-tau-name'), t(`rocket.tau.${q.demo}`)],
       [$('accelerated-see'), t(SEE[q.demo === SHIPS ? SHIPS : settings.trip], colours())]];
     for (const [element, text] of texts) if (element.textContent !== text) element.textContent = text;
+    const see = $('accelerated-see'); // its numbers wait while a lesson's question waits for Check
+    if (see.hidden !== withheld.all) see.hidden = withheld.all;
     for (const row of rows) if (row.hidden !== (Number(row.dataset.demo) !== q.demo)) row.hidden = !row.hidden;
     const leg = $('leg-control');
     if (leg.hidden === (settings.trip === 'round')) leg.hidden = !leg.hidden;

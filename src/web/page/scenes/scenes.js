@@ -9,6 +9,7 @@ import { parseNumber, linkNumber } from '../core/link.js';
 import { attachPlayer } from '../core/player.js';
 import { colourName } from '../core/legend.js';
 import { t, readNumber, localNumber } from '../core/i18n.js';
+import { withheld } from '../core/panel.js';
 import { attachCamera } from './camera.js';
 
 const DEFAULTS = { ray: 90, orbit: 0.6, sides: 4, look: 0 };
@@ -146,6 +147,8 @@ export function attachScenes(module, links, readouts) {
     if (faces.parentElement.hidden === !seenFaces) faces.parentElement.hidden = !seenFaces;
     const text = [5, 6, 7, 8, 9].includes(q.demo) ? seeText(q.demo) : '';
     if (see.textContent !== text) see.textContent = text;
+    // its worked numbers wait, with the readouts, while a lesson's question waits for Check
+    if (see.hidden !== withheld.all) see.hidden = withheld.all;
   };
   return { refresh, playing: () => players.some((p) => p.playing()) };
 }
