@@ -154,6 +154,9 @@ const ANSWERS = {
   'thomas-wigner': [1.25, 1.5625, wigner, -wigner],
   searchlight: [deg(Math.acos(0.6)), 1.625, deg(Math.acos(0.8)), deg(Math.acos(-0.6)), 0.8],
   'thomas-precession': [90, 240, 50.7215, 69.8103],
+  'terrell-penrose': [deg(Math.asin(0.6)), deg(Math.asin(0.8)), 111.5611, deg(Math.asin(0.8)),
+    Math.atan(0.4 / Math.sqrt(2)) / Math.asin(1 / 3), 1, 111.5611 - 59.0270,
+    0.8 / (1 + 0.6 * Math.cos((((68.5961 + 107.5152) / 2) * Math.PI) / 180))],
   'accelerated-rocket': [Math.tanh(2), 2, 1 - Math.exp(-10), 4 * Math.sinh(1)],
   'bell-spaceships': [0.931424, 1.5582, 0.931424 / 0.5 - 1, 0.3617],
 };
