@@ -2,7 +2,8 @@
 // Chromiums (and a smoke test in Firefox): the page as a user meets it, the teaching panel, the classroom
 // (screens, mixed input, keyboard, colours, speech), two frames and events,
 // the twins in time, lessons, the 3D scenes and the camera's picture, the accelerated observers, what a frame
-// costs, every state a link can carry, the boundaries, and the cross-check with the desktop program.
+// costs, every state a link can carry, the boundaries, the page's packing, its languages, and the
+// cross-check with the desktop program.
 // node --test all.test.mjs (ctest's "web" runs it).
 import { describe, after } from 'node:test';
 import { closeSharedBrowser } from './browser.mjs';
@@ -25,5 +26,7 @@ describe('the web page', { concurrency: true }, async () => {
   await import('./state.test.mjs');
   await import('./boundaries.test.mjs');
   await import('./unpack.test.mjs');
+  await import('./messages.test.mjs');
+  await import('./languages.test.mjs');
   await import('./firefox.test.mjs');
 });

@@ -35,6 +35,7 @@ export function attachScenes(module, links, readouts) {
   };
   const faces = document.getElementById('seen-faces');
   const see = document.getElementById('scene-see');
+  const rayName = document.getElementById('ray-name'); // names the probe ray's colour in the palette in use
   const inputs = (name) => [...section.querySelectorAll(`input[data-control="${name}"]`)];
   const controls = {
     ray: inputs('ray-angle'), orbit: inputs('orbit-speed'), sides: inputs('polygon-sides'), look: inputs('look-time'),
@@ -147,6 +148,8 @@ export function attachScenes(module, links, readouts) {
     if (faces.parentElement.hidden === !seenFaces) faces.parentElement.hidden = !seenFaces;
     const text = [5, 6, 7, 8, 9].includes(q.demo) ? seeText(q.demo) : '';
     if (see.textContent !== text) see.textContent = text;
+    const ray = cones ? t('scenes.ray', { magenta: colourName('magenta') }) : '';
+    if (cones && rayName.textContent !== ray) rayName.textContent = ray;
     // its worked numbers wait, with the readouts, while a lesson's question waits for Check
     if (see.hidden !== withheld.all) see.hidden = withheld.all;
   };
