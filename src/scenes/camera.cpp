@@ -26,12 +26,13 @@ const SeenRegion cameraWindow = {-2.0, 2.0, -2.0, 2.0};
 namespace {
 const double pi = 3.14159265358979323846;
 const double eyeDistance = 10.0; // the picture at the scene's distance in the start view
-const int capRings = 8;          // the sphere's visible cap, pole to rim
-const int capSectors = 40;       // and round it
+const int capRings = 6;          // the sphere's visible cap, pole to rim
+const int capSectors = 36;       // and round it
+const int shadedCap = 2;         // as many again each way where colours change across it
 const int faceSteps = 12;        // a face's pieces along each side
 const int faceGridEvery = 3;     // a face's grid lines every 3 pieces
 const double gridDegrees = 30.0; // the sphere's meridians and parallels
-const double lineStepDegrees = 5.0;
+const double lineStepDegrees = 7.5;
 const double barLeast = 0.5;                 // the colour bar's Doppler factor at its left end
 const int barSteps = 48;                     // to 2 at its right
 const double barStep = 1.0293022366434921;   // 4^(1 / barSteps): equal steps of log D
@@ -122,8 +123,23 @@ void emit(const Vertex& v) {
     glVertex3d(v.d[0], v.d[1], v.d[2]);
 }
 
-// Within glBegin(GL_TRIANGLES): a convex piece, cut at the picture's sides.
+// Within glBegin(GL_TRIANGLES): a convex piece, cut at the picture's sides
+// (most are wholly inside, and go as they are).
 void piece(const Camera& cam, const Vertex* corners, int count) {
+    bool whole = true;
+    for (int i = 0; i < count && whole; ++i) {
+        for (int k = 0; k < 4 && whole; ++k) {
+            whole = inside(cam, corners[i], k) >= 0.0;
+        }
+    }
+    if (whole) {
+        for (int i = 1; i + 1 < count; ++i) {
+            emit(corners[0]);
+            emit(corners[i]);
+            emit(corners[i + 1]);
+        }
+        return;
+    }
     const int most = 12;
     Vertex polygon[most], cut[most];
     std::copy(corners, corners + count, polygon);
@@ -264,14 +280,17 @@ void drawSphere(const Camera& cam) {
         return;
     }
     const double a[3] = {toward[0] / distance, toward[1] / distance, 0.0};
-    const double e[3] = {a[1], -a[0],
-                         0.0}; // across the cap in the plane of motion; z the other way
+    // across the cap in the plane of motion; z the other way
+    const double e[3] = {a[1], -a[0], 0.0};
     const double rim = std::acos(sphereRadius / distance);
-    Vertex cap[capRings + 1][capSectors + 1];
-    for (int i = 0; i <= capRings; ++i) {
-        const double from = rim * i / capRings;
-        for (int j = 0; j <= capSectors; ++j) {
-            const double round = 2.0 * pi * j / capSectors;
+    const int fine = cameraDoppler || cameraBrightness ? shadedCap : 1;
+    const int rings = fine * capRings, sectors = fine * capSectors;
+    static Vertex cap[shadedCap * capRings + 1]
+                     [shadedCap * capSectors + 1]; // too large for the stack
+    for (int i = 0; i <= rings; ++i) {
+        const double from = rim * i / rings;
+        for (int j = 0; j <= sectors; ++j) {
+            const double round = 2.0 * pi * j / sectors;
             const double sideways = std::sin(from) * std::cos(round),
                          up = std::sin(from) * std::sin(round);
             const double p[3] = {sphereRadius * (std::cos(from) * a[0] + sideways * e[0]),
@@ -283,8 +302,8 @@ void drawSphere(const Camera& cam) {
     }
     glBegin(GL_TRIANGLES);
     {
-        for (int i = 0; i < capRings; ++i) {
-            for (int j = 0; j < capSectors; ++j) {
+        for (int i = 0; i < rings; ++i) {
+            for (int j = 0; j < sectors; ++j) {
                 const Vertex quad[4] = {cap[i][j], cap[i + 1][j], cap[i + 1][j + 1], cap[i][j + 1]};
                 piece(cam, quad, 4);
             }
