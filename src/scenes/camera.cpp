@@ -26,12 +26,13 @@ const SeenRegion cameraWindow = {-2.0, 2.0, -2.0, 2.0};
 namespace {
 const double pi = 3.14159265358979323846;
 const double eyeDistance = 10.0; // the picture at the scene's distance in the start view
-const int capRings = 8;          // the sphere's visible cap, pole to rim
-const int capSectors = 40;       // and round it
-const int faceSteps = 12;        // a face's pieces along each side
-const int faceGridEvery = 3;     // a face's grid lines every 3 pieces
+const int capRings = 6;          // the sphere's visible cap, pole to rim
+const int capSectors = 36;       // and round it
+const int shaded = 2;            // pieces as many again each way where colours change across them
+const int faceSteps = 8;         // a face's pieces along each side
+const int faceGridEvery = 2;     // a face's grid lines every 2 pieces (4 x 4 squares)
 const double gridDegrees = 30.0; // the sphere's meridians and parallels
-const double lineStepDegrees = 5.0;
+const double lineStepDegrees = 7.5;
 const double barLeast = 0.5;                 // the colour bar's Doppler factor at its left end
 const int barSteps = 48;                     // to 2 at its right
 const double barStep = 1.0293022366434921;   // 4^(1 / barSteps): equal steps of log D
@@ -122,8 +123,23 @@ void emit(const Vertex& v) {
     glVertex3d(v.d[0], v.d[1], v.d[2]);
 }
 
-// Within glBegin(GL_TRIANGLES): a convex piece, cut at the picture's sides.
+// Within glBegin(GL_TRIANGLES): a convex piece, cut at the picture's sides
+// (most are wholly inside, and go as they are).
 void piece(const Camera& cam, const Vertex* corners, int count) {
+    bool whole = true;
+    for (int i = 0; i < count && whole; ++i) {
+        for (int k = 0; k < 4 && whole; ++k) {
+            whole = inside(cam, corners[i], k) >= 0.0;
+        }
+    }
+    if (whole) {
+        for (int i = 1; i + 1 < count; ++i) {
+            emit(corners[0]);
+            emit(corners[i]);
+            emit(corners[i + 1]);
+        }
+        return;
+    }
     const int most = 12;
     Vertex polygon[most], cut[most];
     std::copy(corners, corners + count, polygon);
@@ -169,20 +185,20 @@ void segment(const Camera& cam, const Vertex& a, const Vertex& b) {
     }
 }
 
-// the cube's visible faces in pieces, then their edges and grid lines
+// the cube's visible faces in pieces, then their grid lines and edges
 void drawCube(const Camera& cam) {
-    const int n = faceSteps + 1;
-    Vertex grid[n][n];
+    const int fine = cameraDoppler || cameraBrightness ? shaded : 1;
+    const int steps = fine * faceSteps, every = fine * faceGridEvery;
+    static Vertex grid[shaded * faceSteps + 1][shaded * faceSteps + 1]; // too large for the stack
     for (int face = 0; face < cubeFaceCount; ++face) {
         if (!cubeFaceSeen(cam.look, face)) {
             continue;
         }
         double corners[4][3], normal[3];
         cubeFaceCorners(face, corners, normal);
-        for (int i = 0; i < n; ++i) {
-            for (int j = 0; j < n; ++j) {
-                const double s = static_cast<double>(i) / faceSteps,
-                             t = static_cast<double>(j) / faceSteps;
+        for (int i = 0; i <= steps; ++i) {
+            for (int j = 0; j <= steps; ++j) {
+                const double s = static_cast<double>(i) / steps, t = static_cast<double>(j) / steps;
                 double p[3];
                 for (int k = 0; k < 3; ++k) {
                     p[k] = corners[0][k] + s * (corners[1][k] - corners[0][k]) +
@@ -193,8 +209,8 @@ void drawCube(const Camera& cam) {
         }
         glBegin(GL_TRIANGLES);
         {
-            for (int i = 0; i < faceSteps; ++i) {
-                for (int j = 0; j < faceSteps; ++j) {
+            for (int i = 0; i < steps; ++i) {
+                for (int j = 0; j < steps; ++j) {
                     const Vertex quad[4] = {grid[i][j], grid[i + 1][j], grid[i + 1][j + 1],
                                             grid[i][j + 1]};
                     piece(cam, quad, 4);
@@ -202,15 +218,15 @@ void drawCube(const Camera& cam) {
             }
         }
         glEnd();
-        for (int every : {faceGridEvery, faceSteps}) { // the grid within, then the edges
-            glLineWidth(every == faceSteps ? edgeWidth : gridWidth);
+        for (int apart : {every, steps}) { // the grid within, then the edges
+            glLineWidth(apart == steps ? edgeWidth : gridWidth);
             glBegin(GL_LINES);
             {
-                for (int line = every == faceSteps ? 0 : every; line <= faceSteps; line += every) {
-                    for (int k = 0; k < faceSteps && (every == faceSteps || line < faceSteps);
-                         ++k) {
-                        segment(cam, inLineColour(grid[line][k]), inLineColour(grid[line][k + 1]));
-                        segment(cam, inLineColour(grid[k][line]), inLineColour(grid[k + 1][line]));
+                for (int line = apart == steps ? 0 : apart; line <= steps; line += apart) {
+                    for (int k = 0; k < steps && (apart == steps || line < steps); k += fine) {
+                        const int next = k + fine; // lines in the coarse steps
+                        segment(cam, inLineColour(grid[line][k]), inLineColour(grid[line][next]));
+                        segment(cam, inLineColour(grid[k][line]), inLineColour(grid[next][line]));
                     }
                 }
             }
@@ -264,14 +280,16 @@ void drawSphere(const Camera& cam) {
         return;
     }
     const double a[3] = {toward[0] / distance, toward[1] / distance, 0.0};
-    const double e[3] = {a[1], -a[0],
-                         0.0}; // across the cap in the plane of motion; z the other way
+    // across the cap in the plane of motion; z the other way
+    const double e[3] = {a[1], -a[0], 0.0};
     const double rim = std::acos(sphereRadius / distance);
-    Vertex cap[capRings + 1][capSectors + 1];
-    for (int i = 0; i <= capRings; ++i) {
-        const double from = rim * i / capRings;
-        for (int j = 0; j <= capSectors; ++j) {
-            const double round = 2.0 * pi * j / capSectors;
+    const int fine = cameraDoppler || cameraBrightness ? shaded : 1;
+    const int rings = fine * capRings, sectors = fine * capSectors;
+    static Vertex cap[shaded * capRings + 1][shaded * capSectors + 1]; // too large for the stack
+    for (int i = 0; i <= rings; ++i) {
+        const double from = rim * i / rings;
+        for (int j = 0; j <= sectors; ++j) {
+            const double round = 2.0 * pi * j / sectors;
             const double sideways = std::sin(from) * std::cos(round),
                          up = std::sin(from) * std::sin(round);
             const double p[3] = {sphereRadius * (std::cos(from) * a[0] + sideways * e[0]),
@@ -283,8 +301,8 @@ void drawSphere(const Camera& cam) {
     }
     glBegin(GL_TRIANGLES);
     {
-        for (int i = 0; i < capRings; ++i) {
-            for (int j = 0; j < capSectors; ++j) {
+        for (int i = 0; i < rings; ++i) {
+            for (int j = 0; j < sectors; ++j) {
                 const Vertex quad[4] = {cap[i][j], cap[i + 1][j], cap[i + 1][j + 1], cap[i][j + 1]};
                 piece(cam, quad, 4);
             }
