@@ -32,9 +32,10 @@ const int shaded = 2;            // pieces as many again each way where colours 
 const int faceSteps = 8;         // a face's pieces along each side
 const int faceGridEvery = 2;     // a face's grid lines every 2 pieces (4 x 4 squares)
 const double gridDegrees = 30.0; // the sphere's meridians and parallels
-const double lineStepDegrees = 7.5;
-const double barLeast = 0.5;                 // the colour bar's Doppler factor at its left end
-const int barSteps = 48;                     // to 2 at its right
+const double lineStepDegrees =
+    7.5;                     // the sphere's lines in the whole canvas, twice that in the corner
+const double barLeast = 0.5; // the colour bar's Doppler factor at its left end
+const int barSteps = 48;     // to 2 at its right
 const double barStep = 1.0293022366434921;   // 4^(1 / barSteps): equal steps of log D
 const double barHeight = 0.1, barGap = 0.06; // eye units
 const double labelHeight = 0.08, labelGap = 0.04;
@@ -72,6 +73,7 @@ struct Camera {
     CameraLook look;
     double f[3], r[3]; // aim and right, drawn frame; up is z
     double tangent;    // of half the field of view
+    bool whole;        // the picture fills the canvas
 };
 
 // The colour as shown: shifted by the point's Doppler factor and scaled by
@@ -251,7 +253,8 @@ void sphereLine(const Camera& cam, double fromLongitude, double fromLatitude, do
                 double toLatitude, const float base[3]) {
     const double span =
         std::max(std::fabs(toLongitude - fromLongitude), std::fabs(toLatitude - fromLatitude));
-    const int steps = std::max(1, static_cast<int>(std::ceil(span / lineStepDegrees)));
+    const double step = cam.whole ? lineStepDegrees : 2.0 * lineStepDegrees;
+    const int steps = std::max(1, static_cast<int>(std::ceil(span / step)));
     Vertex last;
     bool lastSeen = false;
     for (int i = 0; i <= steps; ++i) {
@@ -426,6 +429,13 @@ void aimThrough(const Camera& cam, const SeenRegion& region) {
 
 void drawSky(const SeenRegion& r, bool framed) {
     const double z = -eyeDistance;
+    if (!framed) { // the whole canvas: cleared to the sky, far cheaper than filling it, then white
+                   // again
+        glClearColor(skyColour[0], skyColour[1], skyColour[2], 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        return;
+    }
     glColor3f(skyColour[0], skyColour[1], skyColour[2]);
     glBegin(GL_QUADS);
     {
@@ -453,7 +463,8 @@ void drawSky(const SeenRegion& r, bool framed) {
 
 void drawCameraPicture(bool cube, const SeenRegion& region) {
     const bool whole = region.left == cameraWindow.left;
-    const Camera cam = cameraFor(cube);
+    Camera cam = cameraFor(cube);
+    cam.whole = whole;
     glPushMatrix();
     {
         glLoadIdentity();

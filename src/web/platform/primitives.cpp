@@ -17,7 +17,8 @@
 #include <vector>
 
 namespace {
-const size_t floatsPerVertex = 8; // clip x y z w, colour r g b a
+const size_t floatsPerVertex = 8;     // clip x y z w, colour r g b a
+const size_t batchVertices = 1 << 15; // a batch drawn at once at most
 float currentColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 
 struct Vertex {
@@ -26,7 +27,9 @@ struct Vertex {
 };
 GLenum primitiveMode = GL_POINTS;
 std::vector<Vertex> primitiveVertices;
-std::vector<float> batch; // primitives waiting for the next flush, all of one kind
+float batch[batchVertices *
+            floatsPerVertex]; // primitives waiting for the next flush, all of one kind
+size_t batchFloats = 0;
 bool batchHoldsPoints = false;
 float batchPointSize = 1.0f;
 
@@ -40,13 +43,23 @@ void batchAs(bool points) {
     }
 }
 
+// room in the batch for a whole primitive's vertices: a full batch is drawn first
+void makeRoom(size_t vertices) {
+    if (batchFloats + vertices * floatsPerVertex > sizeof batch / sizeof batch[0]) {
+        flushBatch();
+    }
+}
+
 void emit(const float position[4], const float colour[4]) {
-    batch.insert(batch.end(), position, position + 4);
-    batch.insert(batch.end(), colour, colour + 4);
+    float* at = batch + batchFloats;
+    std::copy(position, position + 4, at);
+    std::copy(colour, colour + 4, at + 4);
+    batchFloats += floatsPerVertex;
 }
 
 void emitTriangle(const Vertex& a, const Vertex& b, const Vertex& c) {
     batchAs(false);
+    makeRoom(3);
     emit(a.clip, a.colour);
     emit(b.clip, b.colour);
     emit(c.clip, c.colour);
@@ -73,6 +86,7 @@ void emitWindowQuad(const WindowPoint corners[4], const float* colours[4]) {
         ndc[i][3] = 1.0f;
     }
     batchAs(false);
+    makeRoom(6);
     const int order[6] = {0, 1, 2, 0, 2, 3};
     for (int i : order) {
         emit(ndc[i], colours[i]);
@@ -133,6 +147,7 @@ void emitLine(Vertex a, Vertex b) {
 // A point pointSize pixels square about its vertex, as WebGL draws points.
 void emitPoint(const Vertex& v) {
     batchAs(true);
+    makeRoom(1);
     emit(v.clip, v.colour);
 }
 
@@ -182,16 +197,16 @@ void assemblePrimitive() {
 } // namespace
 
 void flushBatch() {
-    if (batch.empty()) {
+    if (batchFloats == 0) {
         return;
     }
-    const int count = static_cast<int>(batch.size() / floatsPerVertex);
+    const int count = static_cast<int>(batchFloats / floatsPerVertex);
     if (batchHoldsPoints) {
-        webglDrawPoints(batch.data(), count, batchPointSize);
+        webglDrawPoints(batch, count, batchPointSize);
     } else {
-        webglDrawTriangles(batch.data(), count);
+        webglDrawTriangles(batch, count);
     }
-    batch.clear();
+    batchFloats = 0;
 }
 
 extern "C" {

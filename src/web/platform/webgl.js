@@ -13,11 +13,16 @@ mergeInto(LibraryManager.library, {
       canvas.style.width = width + 'px';
       canvas.style.height = height + 'px';
     },
+    bufferBytes: 0, // the vertex buffer's size, grown as needed and kept
     // vertices: 8 floats each in the program's memory
     upload: function (vertices, vertexCount) {
       const gl = lorentzGL.gl;
-      gl.bufferData(gl.ARRAY_BUFFER, HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8),
-                    gl.STREAM_DRAW);
+      const floats = HEAPF32.subarray(vertices >> 2, (vertices >> 2) + vertexCount * 8);
+      if (floats.byteLength > lorentzGL.bufferBytes) {
+        lorentzGL.bufferBytes = Math.max(floats.byteLength, 2 * lorentzGL.bufferBytes, 65536);
+        gl.bufferData(gl.ARRAY_BUFFER, lorentzGL.bufferBytes, gl.DYNAMIC_DRAW);
+      }
+      gl.bufferSubData(gl.ARRAY_BUFFER, 0, floats);
     },
   },
 

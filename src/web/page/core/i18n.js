@@ -55,12 +55,16 @@ export function t(key, params = {}) {
   return text.replace(/\{(\w+)\}/g, (whole, name) => (name in params ? String(params[name]) : whole));
 }
 
-// A number written with a point (0.60) the local way (0,60).
-export const localNumber = (text) => (LANGUAGES[code][2] === '.' ? text : text.replace('.', LANGUAGES[code][2]));
+// A number written with a point (0.60) the local way (0,60); in a right-to-left
+// language isolated left to right, so that its minus stays in front (-0.60).
+export function localNumber(text) {
+  const local = LANGUAGES[code][2] === '.' ? text : text.replace('.', LANGUAGES[code][2]);
+  return LANGUAGES[code][1] === 'rtl' ? `\u2066${local}\u2069` : local;
+}
 // A number typed the local way or with a point, or with the Unicode minus; NaN for anything else.
 const NUMBER = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i;
 export function readNumber(text) {
-  const plain = String(text).trim().replace(/^\u2212/, '-').replace(',', '.');
+  const plain = String(text).replace(/[\u200e\u200f\u2066-\u2069]/g, '').trim().replace(/^\u2212/, '-').replace(',', '.');
   return NUMBER.test(plain) ? Number(plain) : NaN;
 }
 
