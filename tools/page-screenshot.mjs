@@ -8,6 +8,7 @@
 //   web-camera.png  the camera's picture alone: F9's sphere at 0.6 c as a ruler
 //                   has it and as the camera sees it at time 0, receding at 1.5
 //                   in Doppler colour, and F8's cube at 1.5
+//   web-de.png, web-ar.png  the page in German (a lesson) and in Arabic (right to left)
 // Usage: node tools/page-screenshot.mjs [folder]  (default docs)
 import { join } from 'node:path';
 import { launchBrowser, openPage, pressKey, drag, settle } from '../tests/web/browser.mjs';
@@ -15,11 +16,11 @@ import { launchBrowser, openPage, pressKey, drag, settle } from '../tests/web/br
 const folder = process.argv[2] || 'docs';
 const browser = await launchBrowser();
 
-const { page } = await openPage(null, '', { browser, viewport: { width: 920, height: 640 } });
+const { page } = await openPage(null, '', { browser, viewport: { width: 920, height: 900 } });
 await pressKey(page, 'F4');
 await drag(page, [1], 256, 256, 336, 256, 40);
 await drag(page, [1], 256, 256, 256, 176, 40);
-await page.screenshot({ path: join(folder, 'web-page.png'), clip: { x: 0, y: 0, width: 920, height: 640 } });
+await page.screenshot({ path: join(folder, 'web-page.png'), clip: { x: 0, y: 0, width: 920, height: 900 } });
 
 const frames = '#demo=1&v=0.45&ev=1,0.5;-0.5,0.2;0,1.2&show=axes,simultaneity,cones';
 const { page: twoFrames } = await openPage(null, frames, { browser, viewport: { width: 920, height: 1000 } });
@@ -55,5 +56,14 @@ for (const hash of ['#demo=9&boosts=0.6,0&view=camera&delay=0', '#demo=9&boosts=
 }
 await strip(cameras, 'web-camera.png');
 
+// the page in two other languages: German in a lesson, Arabic right to left with events
+for (const [hash, name] of [['#lang=de&lesson=time-dilation&step=3', 'web-de.png'],
+  ['#lang=ar&demo=1&v=-0.45&ev=1,0.5;-0.5,0.2&show=axes,simultaneity', 'web-ar.png']]) {
+  const { page: language } = await openPage(null, hash, { browser, viewport: { width: 920, height: 640 } });
+  await settle(language);
+  await language.screenshot({ path: join(folder, name), clip: { x: 0, y: 0, width: 920, height: 640 } });
+  await language.close();
+}
+
 await browser.close();
-console.log(`Screenshots written to ${folder}: web-page.png, web-frames.png, web-trip.png, web-camera.png`);
+console.log(`Screenshots written to ${folder}: web-page.png, web-frames.png, web-trip.png, web-camera.png, web-de.png, web-ar.png`);
