@@ -427,37 +427,33 @@ void aimThrough(const Camera& cam, const SeenRegion& region) {
     glMultMatrixd(m);
 }
 
-void drawSky(const SeenRegion& r, bool framed) {
+// The region's four corners at the picture's depth, counter-clockwise.
+void regionCorners(const SeenRegion& r, GLenum mode) {
     const double z = -eyeDistance;
-    if (!framed) { // the whole canvas: cleared to the sky, far cheaper than filling it, then white
-                   // again
+    glBegin(mode);
+    {
+        glVertex3d(r.left, r.bottom, z);
+        glVertex3d(r.right, r.bottom, z);
+        glVertex3d(r.right, r.top, z);
+        glVertex3d(r.left, r.top, z);
+    }
+    glEnd();
+}
+
+// The picture's sky: the whole canvas is cleared to it (far cheaper than filling it) and the
+// clear colour put back to white; an inset is filled and framed.
+void drawSky(const SeenRegion& r, bool framed) {
+    if (!framed) {
         glClearColor(skyColour[0], skyColour[1], skyColour[2], 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
         return;
     }
     glColor3f(skyColour[0], skyColour[1], skyColour[2]);
-    glBegin(GL_QUADS);
-    {
-        glVertex3d(r.left, r.bottom, z);
-        glVertex3d(r.right, r.bottom, z);
-        glVertex3d(r.right, r.top, z);
-        glVertex3d(r.left, r.top, z);
-    }
-    glEnd();
-    if (!framed) {
-        return;
-    }
+    regionCorners(r, GL_QUADS);
     glLineWidth(frameWidth);
     glColor3f(frameColour[0], frameColour[1], frameColour[2]);
-    glBegin(GL_LINE_LOOP);
-    {
-        glVertex3d(r.left, r.bottom, z);
-        glVertex3d(r.right, r.bottom, z);
-        glVertex3d(r.right, r.top, z);
-        glVertex3d(r.left, r.top, z);
-    }
-    glEnd();
+    regionCorners(r, GL_LINE_LOOP);
 }
 } // namespace
 
