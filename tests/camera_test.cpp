@@ -103,8 +103,8 @@ TEST(Camera, EveryPointIsDrawnOnThePastLightConeOfItsWorldLine) {
 
 // Along the motion (+x) at 0.6 c: the sphere seen from the observer's own-frame
 // place, then aberrated, cos a = (cos a' - v) / (1 - v cos a'); without light
-// delay, the contracted sphere's tangents from the origin. The worked
-// values pin the sizes of the aberrated circles.
+// delay, the contracted sphere's tangents from the origin. Worked values
+// to four decimals pin the sizes of the aberrated circles.
 TEST(Camera, TheSpheresPictureHasTheClosedFormSizes) {
     const double rest = 2.0 * std::asin(sphereRadius / objectCentreY) * degrees; // 38.9424
     const double aberrate = [] {

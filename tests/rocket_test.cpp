@@ -4,7 +4,7 @@
 // and round trip; its lines of simultaneity at right angles to the
 // four-velocity and through (-1/g, 0); home's pulses meeting the world line
 // where t - x reaches their sending time, and never once sent at 1/g; and
-// Bell's ships at the numbers the issue gives.
+// Bell's ships at worked values to four decimals.
 #include "relativity/bell.h"
 #include "relativity/rocket.h"
 
@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-const double closedFormDigits = 5e-5; // the issue's values have four decimals
+const double closedFormDigits = 5e-5; // the worked values have four decimals
 
 // (x, t, u^x, u^t) integrated over proper time with classical Runge-Kutta:
 // du^x/ds = a u^t, du^t/ds = a u^x keeps u.u = 1 and a.u = 0, with a.a = a^2.
@@ -69,7 +69,7 @@ TEST(Rocket, TheWorldLineIsTheIntegratedConstantProperAcceleration) {
     }
 }
 
-TEST(Rocket, ReadoutsAtTheIssuesClosedForms) {
+TEST(Rocket, ReadoutsAtTheClosedForms) {
     struct Case {
         double g, tau, t, x, v, gamma, horizon, simultaneous, seen;
     };
@@ -150,7 +150,7 @@ TEST(Rocket, HomesPulsesMeetTheWorldLineOnlyIfSentBeforeOneOverG) {
     EXPECT_TRUE(std::isinf(homePulseArrival(round, homeTotal + 0.1)));
 }
 
-TEST(Bell, GapFrontClockAndBreakAtTheIssuesClosedForms) {
+TEST(Bell, GapFrontClockAndBreakAtTheClosedForms) {
     struct Case {
         double g, L, tau, gap, front;
     };

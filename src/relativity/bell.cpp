@@ -11,7 +11,7 @@
 
 namespace {
 // s of the front on the rear's line of simultaneity at rapidity r; the root's
-// square L^2 tanh^2 r + 1/(g cosh r)^2 is the L^2 - (L^2 - 1/g^2)/cosh^2 r
+// square L^2 tanh^2 r + 1/(g cosh r)^2 is L^2 - (L^2 - 1/g^2)/cosh^2 r
 double frontDistance(const BellShips& ships, double r) {
     const double L = ships.separation, c = std::cosh(r);
     const double t = std::tanh(r), e = 1.0 / (ships.g * c);

@@ -26,7 +26,7 @@ const PINNED = {
   // g = 1: home's clock tanh(2) on the line of simultaneity at τ = 2; the horizon 1/g at g = 0.5; the home
   // clock seen at τ = 10, (1 - e^-10): the pulse sent at 1.2 never arrives; home ages 4 sinh 1 on the round trip
   'accelerated-rocket': [Math.tanh(2), 2, 1 - Math.exp(-10), 4 * Math.sinh(1)],
-  // L = 0.5, τ = 1 (the values): the gap in the rear's frame, the front's clock, the stretch; the break
+  // L = 0.5, τ = 1 (worked values): the gap in the rear's frame, the front's clock, the stretch; the break
   'bell-spaceships': [0.9314, 1.5582, 0.9314 / 0.5 - 1, 0.3617],
 };
 

@@ -1,5 +1,5 @@
 // The accelerated observers (F10, F11) in headless Chromium: links give the
-// issue's closed forms and are written back as opened; parts out of range are
+// closed forms and are written back as opened; parts out of range are
 // refused with a line and the rest applied, up to the cap on g τ and not past
 // it; readouts stay readable at large τ; Play runs τ, pauses when pressed
 // again and goes on from there; the string is drawn whole before its break
@@ -31,7 +31,7 @@ const row = (t) => 511 - column(t - 1.5); // the accelerated diagrams are drawn 
 const ignored = (lines) => lines.filter((l) => l.startsWith('Link ignored'));
 
 // the rear ship at rapidity r, and the front where the rear's line of
-// simultaneity through (-1, 0) meets it (g = 1): the distance s along it
+// simultaneity through (-1, 0) meets it (g = 1): the distance s along it
 function ships(L, r) {
   const c = Math.cosh(r);
   const s = c * (L + Math.sqrt(L * L - (L * L - 1) / (c * c)));
